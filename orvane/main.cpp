@@ -1,0 +1,15 @@
+#include "form1.h"
+#include "program.h"
+
+#include <platform/application.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    platform::initialiseApplication();
+    orvane::Program program;
+    program.form1().show();
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace platform {
+
+namespace {
+const QString layoutFamily = QStringLiteral("MS Sans Serif");
+}
+
+void initialiseApplication()
+{
+    // One look on every desktop, whatever theme the session has.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont::insertSubstitutions(layoutFamily, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(layoutFont(8.25, false));
+}
+
+QFont layoutFont(double pointSize, bool bold)
+{
+    QFont font(layoutFamily);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+namespace platform {
+
+// Once per process, after the QApplication: style, font substitution, default colours.
+void initialiseApplication();
+
+// The layout's font: "MS Sans Serif" as the requested family, substituted on Linux.
+QFont layoutFont(double pointSize, bool bold = true);
+
+} // namespace platform

@@ -1,0 +1,143 @@
+#include "controls.h"
+
+#include "layout.h"
+#include "surface.h"
+
+#include <QMouseEvent>
+#include <QTextDocument>
+
+namespace platform {
+namespace {
+
+// Mouse input over a control belongs to that control, never to the surface beneath it.
+void keepMouseInput(QWidget* control)
+{
+    control->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    keepMouseInput(this);
+    connect(this, &QPushButton::clicked, this, &Button::click);
+}
+
+void Button::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), pixelsToTwips(p.x()),
+                   pixelsToTwips(p.y()));
+    QPushButton::mousePressEvent(event);
+    event->accept();
+}
+
+// A quick second click is a second press and a second click.
+void Button::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+    keepMouseInput(this);
+    setAutoFillBackground(true);
+}
+
+void Label::setBackColor(const QColor& colour)
+{
+    setPaletteColour(this, QPalette::Window, colour);
+}
+
+QColor Label::backColor() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void Label::setForeColor(const QColor& colour)
+{
+    setPaletteColour(this, QPalette::WindowText, colour);
+}
+
+QColor Label::foreColor() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+TextBox::TextBox(const QString& text, QWidget* parent, bool multiLine) : QPlainTextEdit(text, parent)
+{
+    keepMouseInput(this);
+    setReadOnly(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    document()->setDocumentMargin(1);
+}
+
+void TextBox::setText(const QString& text)
+{
+    if (toPlainText() != text)
+        setPlainText(text);
+}
+
+QString TextBox::text() const
+{
+    return toPlainText();
+}
+
+void TextBox::setBackColor(const QColor& colour)
+{
+    setPaletteColour(this, QPalette::Base, colour);
+}
+
+QColor TextBox::backColor() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void TextBox::setForeColor(const QColor& colour)
+{
+    setPaletteColour(this, QPalette::Text, colour);
+}
+
+QColor TextBox::foreColor() const
+{
+    return palette().color(QPalette::Text);
+}
+
+Slider::Slider(int min, int max, int value, int smallChange, int largeChange, QWidget* parent)
+    : QScrollBar(Qt::Horizontal, parent)
+{
+    keepMouseInput(this);
+    setFocusPolicy(Qt::StrongFocus);
+    setRange(min, max);
+    setSingleStep(smallChange);
+    setPageStep(largeChange);
+    setValue(value);
+    connect(this, &QScrollBar::valueChanged, this, &Slider::change);
+}
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
+{
+    keepMouseInput(this);
+    connect(this, &QCheckBox::clicked, this, &CheckBox::click);
+}
+
+Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent)
+{
+    keepMouseInput(this);
+}
+
+} // namespace platform

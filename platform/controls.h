@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace platform {
+
+// A push button: click on a left click, mouseDown for any button, in the button's own twips.
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit Button(const QString& caption, QWidget* parent);
+
+signals:
+    void click();
+    void mouseDown(int button, int shift, double x, double y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A caption with a background colour of its own; mouse presses stop here.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit Label(const QString& caption, QWidget* parent);
+
+    void setBackColor(const QColor& colour);
+    QColor backColor() const;
+    void setForeColor(const QColor& colour);
+    QColor foreColor() const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A text box that only displays: the program writes it and never reads what a user types, so
+// it is read-only. One line or several.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(const QString& text, QWidget* parent, bool multiLine = false);
+
+    void setText(const QString& text);
+    QString text() const;
+    void setBackColor(const QColor& colour);
+    QColor backColor() const;
+    void setForeColor(const QColor& colour);
+    QColor foreColor() const;
+};
+
+// A horizontal slider; change fires whenever its value changes, by the user or the program.
+class Slider : public QScrollBar {
+    Q_OBJECT
+
+public:
+    Slider(int min, int max, int value, int smallChange, int largeChange, QWidget* parent);
+
+signals:
+    void change();
+};
+
+// A check box whose click fires on the user's click only.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+
+public:
+    CheckBox(const QString& caption, QWidget* parent);
+
+signals:
+    void click();
+};
+
+// A captioned group; the controls inside are placed in its twips.
+class Frame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    Frame(const QString& caption, QWidget* parent);
+};
+
+} // namespace platform

@@ -1,0 +1,91 @@
+#include "events.h"
+
+#include "refresh.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+bool pacingEnabled = true;
+
+std::function<void()>& endHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+} // namespace
+
+void doEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+Pacer::Pacer(std::chrono::nanoseconds period) : m_period(period) {}
+
+void Pacer::setEnabled(bool enabled)
+{
+    pacingEnabled = enabled;
+}
+
+bool Pacer::enabled()
+{
+    return pacingEnabled;
+}
+
+void Pacer::yield()
+{
+    if (!pacingEnabled) {
+        doEvents();
+        return;
+    }
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (m_next == steady_clock::time_point{})
+        m_next = now;
+    m_next += m_period;
+    if (m_next <= now) {
+        // Late: wait for the clock's next tick rather than hurrying through the missed ones.
+        const auto missed = (now - m_next) / m_period + 1;
+        m_next += missed * m_period;
+    }
+    flushDrawing();
+    // An event loop with a timer, so the wait costs no CPU while events still run at once.
+    QEventLoop loop;
+    const auto wait = ceil<milliseconds>(m_next - now);
+    QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void frameYield()
+{
+    // One clock for the whole program, so nested animations keep the same pace.
+    static Pacer frameClock(std::chrono::nanoseconds(1'000'000'000 / 60));
+    frameClock.yield();
+}
+
+void flushDrawing()
+{
+    RefreshClock::instance().flush();
+}
+
+void end()
+{
+    if (endHandler())
+        endHandler()();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void setEndHandler(std::function<void()> handler)
+{
+    endHandler() = std::move(handler);
+}
+
+} // namespace platform

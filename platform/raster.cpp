@@ -1,0 +1,248 @@
+#include "raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace platform::raster {
+namespace {
+
+// Coordinates this far outside the image are clamped: the visible part of a primitive is
+// unchanged for any realistic size, and the integer arithmetic below cannot overflow.
+constexpr double coordinateLimit = 1 << 22;
+
+double clampCoordinate(double v)
+{
+    return std::clamp(v, -coordinateLimit, coordinateLimit);
+}
+
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Odd widths are centred on a pixel centre, even widths on a pixel corner, so that a pen of
+// width w always covers exactly w pixels across a straight line.
+QPointF snap(QPointF p, int width)
+{
+    const double x = clampCoordinate(p.x());
+    const double y = clampCoordinate(p.y());
+    if (width % 2 == 1)
+        return {std::floor(x) + 0.5, std::floor(y) + 0.5};
+    return {std::floor(x + 0.5), std::floor(y + 0.5)};
+}
+
+class SpanWriter {
+public:
+    SpanWriter(QImage& image, QRgb colour) : m_image(image), m_colour(colour) {}
+
+    // Fills the pixels of row y whose centres lie strictly inside (left, right).
+    void fill(int y, double left, double right)
+    {
+        if (y < 0 || y >= m_image.height() || !(left < right))
+            return;
+        const int first = std::max(0, static_cast<int>(std::floor(left - 0.5)) + 1);
+        const int last = std::min(m_image.width() - 1, static_cast<int>(std::ceil(right - 0.5)) - 1);
+        if (first > last)
+            return;
+        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        std::fill(row + first, row + last + 1, m_colour);
+        m_touched |= QRect(first, y, last - first + 1, 1);
+    }
+
+    void plot(std::int64_t x, std::int64_t y)
+    {
+        if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+            return;
+        reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(y)))[x] = m_colour;
+        m_touched |= QRect(static_cast<int>(x), static_cast<int>(y), 1, 1);
+    }
+
+    QRect touched() const { return m_touched; }
+
+private:
+    QImage& m_image;
+    QRgb m_colour;
+    QRect m_touched;
+};
+
+// Narrows [lo, hi] to the x for which a + b·x lies in [min, max].
+void clipLinear(double a, double b, double min, double max, double& lo, double& hi)
+{
+    if (b == 0) {
+        if (a < min || a > max)
+            hi = lo - 1;
+        return;
+    }
+    double x1 = (min - a) / b;
+    double x2 = (max - a) / b;
+    if (x1 > x2)
+        std::swap(x1, x2);
+    lo = std::max(lo, x1);
+    hi = std::min(hi, x2);
+}
+
+void widen(double& left, double& right, double l, double r)
+{
+    if (!(l < r))
+        return;
+    left = std::min(left, l);
+    right = std::max(right, r);
+}
+
+// Pixels whose centres lie closer than radius to the segment ab: a capsule, which is a line
+// with round caps, or a disc when a == b.
+QRect capsule(QImage& image, QPointF a, QPointF b, double radius, QRgb colour)
+{
+    SpanWriter spans(image, colour);
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double length = std::hypot(dx, dy);
+    const double ux = length > 0 ? dx / length : 0;
+    const double uy = length > 0 ? dy / length : 0;
+
+    const int firstRow = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - radius)));
+    const int lastRow = std::min(image.height() - 1,
+                                 static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const double yc = row + 0.5;
+        double left = std::numeric_limits<double>::infinity();
+        double right = -left;
+        for (QPointF end : {a, b}) {
+            const double h = yc - end.y();
+            if (h * h < radius * radius) {
+                const double half = std::sqrt(radius * radius - h * h);
+                widen(left, right, end.x() - half, end.x() + half);
+            }
+        }
+        if (length > 0) {
+            // Along the segment: 0 <= (P - a)·u <= length and |(P - a)·n| < radius.
+            double lo = -coordinateLimit * 4;
+            double hi = coordinateLimit * 4;
+            const double h = yc - a.y();
+            clipLinear(-a.x() * ux + h * uy, ux, 0, length, lo, hi);
+            clipLinear(a.x() * uy + h * ux, -uy, -radius, radius, lo, hi);
+            widen(left, right, lo, hi);
+        }
+        spans.fill(row, left, right);
+    }
+    return spans.touched();
+}
+
+// A one-pixel line: one pixel per step along its longer axis, rounded the same way whichever
+// end it starts from.
+QRect thinLine(QImage& image, QPointF from, QPointF to, QRgb colour)
+{
+    SpanWriter spans(image, colour);
+    auto x0 = static_cast<std::int64_t>(std::floor(clampCoordinate(from.x())));
+    auto y0 = static_cast<std::int64_t>(std::floor(clampCoordinate(from.y())));
+    auto x1 = static_cast<std::int64_t>(std::floor(clampCoordinate(to.x())));
+    auto y1 = static_cast<std::int64_t>(std::floor(clampCoordinate(to.y())));
+    const bool steep = std::llabs(y1 - y0) > std::llabs(x1 - x0);
+    if (steep) {
+        std::swap(x0, y0);
+        std::swap(x1, y1);
+    }
+    if (x0 > x1 || (x0 == x1 && y0 > y1)) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    const std::int64_t dx = x1 - x0;
+    const std::int64_t dy = y1 - y0;
+    const std::int64_t limit = steep ? image.height() : image.width();
+    const std::int64_t first = std::max<std::int64_t>(x0, 0);
+    const std::int64_t last = std::min<std::int64_t>(x1, limit - 1);
+    for (std::int64_t x = first; x <= last; ++x) {
+        std::int64_t y = y0;
+        if (dx > 0) {
+            // Nearest pixel, halves downwards: floor((2·(x − x0)·dy + dx) / (2·dx)).
+            const std::int64_t num = 2 * (x - x0) * dy + dx;
+            const std::int64_t den = 2 * dx;
+            y += num >= 0 ? num / den : -((-num + den - 1) / den);
+        }
+        if (steep)
+            spans.plot(y, x);
+        else
+            spans.plot(x, y);
+    }
+    return spans.touched();
+}
+
+} // namespace
+
+QRect line(QImage& image, QPointF from, QPointF to, int width, QRgb colour)
+{
+    if (!finite(from) || !finite(to) || width < 1)
+        return {};
+    if (width == 1)
+        return thinLine(image, from, to, colour);
+    return capsule(image, snap(from, width), snap(to, width), width / 2.0, colour);
+}
+
+QRect dot(QImage& image, QPointF centre, int width, QRgb colour)
+{
+    if (!finite(centre) || width < 1)
+        return {};
+    if (width == 1)
+        return thinLine(image, centre, centre, colour);
+    const QPointF c = snap(centre, width);
+    return capsule(image, c, c, width / 2.0, colour);
+}
+
+QRect circle(QImage& image, QPointF centre, double radius, int width, QRgb colour)
+{
+    if (!finite(centre) || !std::isfinite(radius) || width < 1)
+        return {};
+    radius = std::min(std::abs(radius), coordinateLimit);
+    const auto cx = static_cast<std::int64_t>(std::floor(clampCoordinate(centre.x())));
+    const auto cy = static_cast<std::int64_t>(std::floor(clampCoordinate(centre.y())));
+    SpanWriter spans(image, colour);
+
+    if (width == 1) {
+        if (radius < 0.5) {
+            spans.plot(cx, cy);
+            return spans.touched();
+        }
+        // Each octant pair is stepped along the axis in which it moves at most one pixel per step.
+        const auto reach = static_cast<std::int64_t>(std::floor(radius / std::sqrt(2.0)));
+        const std::int64_t firstX = std::max(-reach, -cx);
+        const std::int64_t lastX = std::min(reach, image.width() - 1 - cx);
+        for (std::int64_t d = firstX; d <= lastX; ++d) {
+            const auto h = std::llround(std::sqrt(radius * radius - double(d * d)));
+            spans.plot(cx + d, cy - h);
+            spans.plot(cx + d, cy + h);
+        }
+        const std::int64_t firstY = std::max(-reach, -cy);
+        const std::int64_t lastY = std::min(reach, image.height() - 1 - cy);
+        for (std::int64_t d = firstY; d <= lastY; ++d) {
+            const auto h = std::llround(std::sqrt(radius * radius - double(d * d)));
+            spans.plot(cx - h, cy + d);
+            spans.plot(cx + h, cy + d);
+        }
+        return spans.touched();
+    }
+
+    // A thick outline: the ring of pixels whose centres lie within width/2 of the radius.
+    const double outer = radius + width / 2.0;
+    const double inner = radius - width / 2.0;
+    const double mx = cx + 0.5;
+    const double my = cy + 0.5;
+    const int firstRow = static_cast<int>(std::max<double>(0, std::floor(my - outer)));
+    const int lastRow = static_cast<int>(std::min<double>(image.height() - 1, std::ceil(my + outer)));
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const double h = row + 0.5 - my;
+        if (h * h >= outer * outer)
+            continue;
+        const double wide = std::sqrt(outer * outer - h * h);
+        if (inner > 0 && h * h < inner * inner) {
+            const double narrow = std::sqrt(inner * inner - h * h);
+            spans.fill(row, mx - wide, mx - narrow);
+            spans.fill(row, mx + narrow, mx + wide);
+        } else {
+            spans.fill(row, mx - wide, mx + wide);
+        }
+    }
+    return spans.touched();
+}
+
+} // namespace platform::raster

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <vector>
+
+namespace platform {
+
+class Surface;
+
+// Hands drawn regions to Qt at most once per display frame: drawing only marks surfaces dirty,
+// and one timer repaints them all. A yield alone never forces a repaint.
+class RefreshClock : public QObject {
+    Q_OBJECT
+
+public:
+    static RefreshClock& instance();
+
+    void schedule(Surface* surface);
+    // Refreshes every dirty surface now.
+    void flush();
+
+private:
+    RefreshClock();
+
+    QTimer m_timer;
+    std::vector<QPointer<Surface>> m_dirty;
+    std::vector<QPointer<Surface>> m_flushing;
+};
+
+} // namespace platform

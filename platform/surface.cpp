@@ -1,0 +1,126 @@
+#include "surface.h"
+
+#include "refresh.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    int code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= LeftButton;
+    if (buttons & Qt::RightButton)
+        code |= RightButton;
+    if (buttons & Qt::MiddleButton)
+        code |= MiddleButton;
+    return code;
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= ShiftKeyDown;
+    if (modifiers & Qt::ControlModifier)
+        code |= ControlKeyDown;
+    if (modifiers & Qt::AltModifier)
+        code |= AltKeyDown;
+    return code;
+}
+
+Surface::Surface(QWidget* parent) : QWidget(parent)
+{
+    // Moves without a button pressed are events of their own.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_canvas.setDirtyHandler([this] { RefreshClock::instance().schedule(this); });
+    resizeCanvas();
+}
+
+void Surface::setBorder(bool on)
+{
+    m_border = on ? 1 : 0;
+    resizeCanvas();
+    update();
+}
+
+void Surface::refresh()
+{
+    const QRect dirty = m_canvas.takeDirty();
+    if (dirty.isEmpty())
+        return;
+    const qreal dpr = m_canvas.devicePixelRatio();
+    const QRectF logical(dirty.x() / dpr, dirty.y() / dpr, dirty.width() / dpr, dirty.height() / dpr);
+    update(logical.toAlignedRect().translated(m_border, m_border));
+}
+
+void Surface::resizeCanvas()
+{
+    m_canvas.resize(size() - QSize(2 * m_border, 2 * m_border), devicePixelRatio());
+}
+
+void Surface::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    QImage screen = m_canvas.screen();
+    screen.setDevicePixelRatio(m_canvas.devicePixelRatio());
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(m_border, m_border), screen);
+    if (m_border > 0) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Surface::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    resizeCanvas();
+}
+
+// A window moved to a screen of another pixel ratio gets images of that ratio.
+bool Surface::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal && m_canvas.devicePixelRatio() != devicePixelRatio())
+        resizeCanvas();
+    return QWidget::event(event);
+}
+
+QPointF Surface::toUser(QPointF widgetPos) const
+{
+    return m_canvas.userScale().toUser(widgetPos - QPointF(m_border, m_border));
+}
+
+void Surface::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF p = toUser(event->position());
+    if (event->button() == Qt::LeftButton)
+        m_clickArmed = true;
+    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), p.x(), p.y());
+}
+
+// A quick second click is a second press, so fast clicking never loses a step.
+void Surface::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF p = toUser(event->position());
+    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF p = toUser(event->position());
+    emit mouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), p.x(), p.y());
+    if (event->button() == Qt::LeftButton && std::exchange(m_clickArmed, false)
+        && rect().contains(event->position().toPoint()))
+        emit click();
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#include <platform/application.h>
+#include <platform/events.h>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Every test executable runs headless unless told otherwise, so that ctest and test discovery
+// never need a display, and animations run unpaced.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::GTEST_FLAG(death_test_style) = "fast";
+    QApplication app(argc, argv);
+    platform::initialiseApplication();
+    platform::Pacer::setEnabled(false);
+    return RUN_ALL_TESTS();
+}

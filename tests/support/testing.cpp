@@ -1,0 +1,47 @@
+#include "testing.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace testing_support {
+
+void post(std::function<void()> action)
+{
+    QTimer::singleShot(0, QCoreApplication::instance(), std::move(action));
+}
+
+int countPixels(const QImage& image, const QColor& colour, QRect area)
+{
+    if (area.isNull())
+        area = image.rect();
+    area &= image.rect();
+    const QRgb wanted = colour.rgb();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += (row[x] | 0xff000000u) == (wanted | 0xff000000u) ? 1 : 0;
+    }
+    return count;
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height() + b.width() * b.height();
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            count += ((ra[x] ^ rb[x]) & 0x00ffffffu) != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+QPoint centreOf(const QWidget* widget)
+{
+    return widget->rect().center();
+}
+
+} // namespace testing_support

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <platform/canvas.h>
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+
+namespace testing_support {
+
+// Posts an action into the event queue, so that it runs inside the next yield of a running loop,
+// as a user's action would.
+void post(std::function<void()> action);
+
+// Counts the pixels of a colour in an image (or its rectangle).
+int countPixels(const QImage& image, const QColor& colour, QRect area = {});
+
+// Pixels that differ between two images of the same size.
+int differingPixels(const QImage& a, const QImage& b);
+
+// The centre of a widget in its own coordinates.
+QPoint centreOf(const QWidget* widget);
+
+} // namespace testing_support
