@@ -122,6 +122,8 @@ Slider::Slider(int min, int max, int value, int smallChange, int largeChange, QW
 {
     keepMouseInput(this);
     setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar turns its keys round by default; a slider's right arrow must increase it.
+    setInvertedControls(false);
     setRange(min, max);
     setSingleStep(smallChange);
     setPageStep(largeChange);

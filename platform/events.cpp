@@ -56,11 +56,13 @@ void Pacer::yield()
         m_next += missed * m_period;
     }
     flushDrawing();
-    // An event loop with a timer, so the wait costs no CPU while events still run at once.
-    QEventLoop loop;
-    const auto wait = ceil<milliseconds>(m_next - now);
-    QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // An event loop with a timer, so the wait costs no CPU while events still run at once. A
+    // timer may fire a little early; then the rest is waited for again.
+    for (auto left = m_next - now; left > 0ns; left = m_next - steady_clock::now()) {
+        QEventLoop loop;
+        QTimer::singleShot(ceil<milliseconds>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }
 
 void frameYield()

@@ -67,15 +67,12 @@ QSizeF screenSizeTwips()
 void setGeometry(QWidget* control, double left, double top, double width, double height)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
-    // A turned-round axis still gives a control its extent downwards and rightwards.
-    double x = (left - u.left) * u.pixelsPerUnitX;
-    double y = (top - u.top) * u.pixelsPerUnitY;
+    // Left and Top name the control's top-left corner; on a turned-round axis its extent still
+    // runs rightwards and downwards on the screen.
+    const double x = (left - u.left) * u.pixelsPerUnitX;
+    const double y = (top - u.top) * u.pixelsPerUnitY;
     const double w = std::abs(width * u.pixelsPerUnitX);
     const double h = std::abs(height * u.pixelsPerUnitY);
-    if (u.pixelsPerUnitX < 0)
-        x -= w;
-    if (u.pixelsPerUnitY < 0)
-        y -= h;
     control->setGeometry(toPixel(x) + u.border, toPixel(y) + u.border, std::max(0, toPixel(w)),
                          std::max(0, toPixel(h)));
 }
@@ -83,14 +80,14 @@ void setGeometry(QWidget* control, double left, double top, double width, double
 double left(const QWidget* control)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
-    const double px = control->x() - u.border + (u.pixelsPerUnitX < 0 ? control->width() : 0);
+    const double px = control->x() - u.border;
     return u.left + px / u.pixelsPerUnitX;
 }
 
 double top(const QWidget* control)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
-    const double px = control->y() - u.border + (u.pixelsPerUnitY < 0 ? control->height() : 0);
+    const double px = control->y() - u.border;
     return u.top + px / u.pixelsPerUnitY;
 }
 
@@ -108,14 +105,14 @@ double height(const QWidget* control)
 void setLeft(QWidget* control, double v)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
-    double x = (v - u.left) * u.pixelsPerUnitX - (u.pixelsPerUnitX < 0 ? control->width() : 0);
+    const double x = (v - u.left) * u.pixelsPerUnitX;
     control->move(toPixel(x) + u.border, control->y());
 }
 
 void setTop(QWidget* control, double v)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
-    double y = (v - u.top) * u.pixelsPerUnitY - (u.pixelsPerUnitY < 0 ? control->height() : 0);
+    const double y = (v - u.top) * u.pixelsPerUnitY;
     control->move(control->x(), toPixel(y) + u.border);
 }
 

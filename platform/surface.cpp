@@ -57,18 +57,33 @@ void Surface::refresh()
     update(logical.toAlignedRect().translated(m_border, m_border));
 }
 
-void Surface::resizeCanvas()
+Canvas& Surface::canvas()
 {
-    m_canvas.resize(size() - QSize(2 * m_border, 2 * m_border), devicePixelRatio());
+    resizeCanvas();
+    return m_canvas;
+}
+
+const Canvas& Surface::canvas() const
+{
+    resizeCanvas();
+    return m_canvas;
+}
+
+void Surface::resizeCanvas() const
+{
+    const QSize wanted = (size() - QSize(2 * m_border, 2 * m_border)).expandedTo({1, 1});
+    if (wanted != m_canvas.logicalSize() || devicePixelRatio() != m_canvas.devicePixelRatio())
+        m_canvas.resize(wanted, devicePixelRatio());
 }
 
 void Surface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    QImage screen = m_canvas.screen();
-    screen.setDevicePixelRatio(m_canvas.devicePixelRatio());
+    const QImage& screen = m_canvas.screen();
+    const QRect target(QPoint(m_border, m_border), m_canvas.logicalSize());
     painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(m_border, m_border), screen);
+    // Source and target rectangles carry the pixel ratio, so the image is never copied.
+    painter.drawImage(target, screen, screen.rect());
     if (m_border > 0) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

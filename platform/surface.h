@@ -22,8 +22,8 @@ class Surface : public QWidget {
 public:
     explicit Surface(QWidget* parent = nullptr);
 
-    Canvas& canvas() { return m_canvas; }
-    const Canvas& canvas() const { return m_canvas; }
+    Canvas& canvas();
+    const Canvas& canvas() const;
 
     // A one-pixel border round the drawing area, which the user scale then leaves out.
     void setBorder(bool on);
@@ -50,9 +50,11 @@ protected:
 
 private:
     QPointF toUser(QPointF widgetPos) const;
-    void resizeCanvas();
+    void resizeCanvas() const;
 
-    Canvas m_canvas;
+    // Mutable so that reading the scale can first catch up with a resize Qt has not yet
+    // announced: a hidden widget hears of its new size only when it is shown.
+    mutable Canvas m_canvas;
     int m_border = 0;
     bool m_clickArmed = false;
 };
