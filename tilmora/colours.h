@@ -1,0 +1,23 @@
+#pragma once
+
+#include <platform/numbers.h>
+
+#include <QColor>
+
+namespace tilmora::colours {
+
+// The rows of the bars and the phasors of each wave share one colour, whatever the wavelength.
+inline QColor wave1() { return platform::rgb(128, 255, 0); }
+inline QColor wave2() { return platform::rgb(0, 200, 255); }
+inline QColor sum() { return platform::rgb(255, 128, 0); }
+
+inline QColor referenceCircle() { return platform::rgb(128, 128, 18); }
+inline QColor resultantCircle() { return platform::rgb(160, 160, 160); }
+inline QColor axis() { return platform::rgb(128, 128, 128); }
+inline QColor marker() { return platform::rgb(255, 255, 255); }
+
+// The indicator lights beside the buttons.
+inline QColor on() { return platform::rgb(0, 255, 0); }
+inline QColor off() { return platform::rgb(255, 0, 0); }
+
+} // namespace tilmora::colours

@@ -1,0 +1,14 @@
+#include "form1.h"
+
+#include <platform/application.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    platform::initialiseApplication();
+    tilmora::form1 window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <platform/controls.h>
+
+namespace tilmora {
+
+// A button whose caption breaks into lines at its blanks when it is wider than the button, as
+// the layout's two-line captions ("Phasenzeiger" over "W1 und W2") expect.
+class WrappingButton : public platform::Button {
+    Q_OBJECT
+
+public:
+    WrappingButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tilmora
