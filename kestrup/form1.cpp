@@ -1,0 +1,376 @@
+#include "form1.h"
+
+#include <platform/application.h>
+#include <platform/events.h>
+#include <platform/layout.h>
+#include <platform/numbers.h>
+
+#include <cmath>
+
+namespace kestrup {
+namespace {
+
+const QColor panelGrey = platform::rgb(192, 192, 192);
+
+// Frames, check boxes and the parameter labels sit on grey, as laid out.
+void fillGrey(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, panelGrey);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+platform::Label* parameterLabel(const QString& caption, QWidget* frame, double left, double top,
+                                double width, double height)
+{
+    auto* label = new platform::Label(caption, frame);
+    label->setBackColor(panelGrey);
+    platform::setGeometry(label, left, top, width, height);
+    return label;
+}
+
+platform::TextBox* valueBox(const QString& text, QWidget* frame, double top)
+{
+    auto* box = new platform::TextBox(text, frame);
+    box->setBackColor(panelGrey);
+    platform::setGeometry(box, 1560, top, 495, 285);
+    return box;
+}
+
+platform::CheckBox* switchBox(const QString& caption, QWidget* frame, double top, double width,
+                              double height)
+{
+    auto* box = new platform::CheckBox(caption, frame);
+    fillGrey(box);
+    platform::setGeometry(box, 120, top, width, height);
+    return box;
+}
+
+platform::Frame* switchFrame(const QString& caption, QWidget* window, double left, double width)
+{
+    auto* frame = new platform::Frame(caption, window);
+    fillGrey(frame);
+    platform::setGeometry(frame, left, 360, width, 1455);
+    return frame;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : platform::Form(parent)
+{
+    setWindowTitle(QStringLiteral("Zeigerdarstellung für zwei Wellen"));
+    setFont(platform::layoutFont(8.25));
+    canvas().setBackColor(platform::windowBackgroundColour());
+    canvas().setForeColor(platform::windowTextColour());
+
+    // Laid out in twips; Load moves the frames, buttons and boxes into the window's own units.
+    createParameterFrame();
+    createSwitchFrames();
+    command1 = new platform::Button(QStringLiteral("Halt/Weiter"), this);
+    platform::setGeometry(command1, 2760, 1800, 2295, 615);
+    Command2 = new platform::Button(QStringLiteral("Ende"), this);
+    platform::setGeometry(Command2, 5040, 1800, 2175, 615);
+    Text4 = new platform::TextBox(QStringLiteral("Text4"), this);
+    platform::setGeometry(Text4, 1080, 3360, 855, 615);
+    createChainBox();
+    // A surface repaints when its dirty region grows from empty; the region a new canvas starts
+    // with would otherwise never be handed over, and nothing drawn later would reach the screen.
+    canvas().takeDirty();
+    Picture1->canvas().takeDirty();
+
+    connect(command1, &platform::Button::click, this, &Form1::onCommand1Click);
+    connect(Command2, &platform::Button::click, this, &Form1::onCommand2Click);
+    connect(HScroll4, &platform::Slider::change, this, &Form1::onHScroll4Change);
+    connect(HScroll5, &platform::Slider::change, this, &Form1::onHScroll5Change);
+    connect(HScroll6, &platform::Slider::change, this, &Form1::onHScroll6Change);
+    connect(Check1, &platform::CheckBox::click, this, &Form1::onCheck1Click);
+    connect(Check2, &platform::CheckBox::click, this, &Form1::onCheck2Click);
+    connect(Check3, &platform::CheckBox::click, this, &Form1::onCheck3Click);
+    connect(Check4, &platform::CheckBox::click, this, &Form1::onCheck4Click);
+    connect(Check5, &platform::CheckBox::click, this, &Form1::onCheck5Click);
+    connect(Check6, &platform::CheckBox::click, this, &Form1::onCheck6Click);
+    connect(Check7, &platform::CheckBox::click, this, &Form1::onCheck7Click);
+    connect(Check8, &platform::CheckBox::click, this, &Form1::onCheck8Click);
+    connect(Check9, &platform::CheckBox::click, this, &Form1::onCheck9Click);
+    connect(Picture1, &platform::Surface::click, this, &Form1::onPicture1Click);
+}
+
+void Form1::createParameterFrame()
+{
+    Frame4 = new platform::Frame(QStringLiteral("Parameter"), this);
+    fillGrey(Frame4);
+    platform::setGeometry(Frame4, 0, 0, 2775, 2415);
+    Frame4->setFont(platform::layoutFont(12));
+    Label4 = parameterLabel(QStringLiteral("Frequenz"), Frame4, 360, 360, 1335, 255);
+    HScroll4 = new platform::Slider(1, 20, 9, 1, 1, Frame4);
+    platform::setGeometry(HScroll4, 240, 600, 1215, 255);
+    Text1 = valueBox(QStringLiteral("Text1"), Frame4, 600);
+    Label5 = parameterLabel(QStringLiteral("Wellenlänge"), Frame4, 360, 960, 1095, 255);
+    HScroll5 = new platform::Slider(5, 20, 10, 1, 1, Frame4);
+    platform::setGeometry(HScroll5, 240, 1200, 1215, 255);
+    Text2 = valueBox(QStringLiteral("Text2"), Frame4, 1200);
+    Label6 = parameterLabel(QStringLiteral("Gangdifferenz"), Frame4, 360, 1560, 1455, 255);
+    HScroll6 = new platform::Slider(0, 12, 0, 1, 1, Frame4);
+    platform::setGeometry(HScroll6, 240, 1800, 1215, 255);
+    Text3 = valueBox(QStringLiteral("Text3"), Frame4, 1800);
+    // Only the caption is large; what the frame holds keeps the window's font.
+    for (QWidget* child : Frame4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setFont(platform::layoutFont(8.25));
+}
+
+void Form1::createSwitchFrames()
+{
+    Frame5 = new platform::Frame(QStringLiteral("Darstellung"), this);
+    fillGrey(Frame5);
+    platform::setGeometry(Frame5, 2760, 0, 4455, 375);
+    Frame5->setFont(platform::layoutFont(12));
+
+    Frame1 = switchFrame(QStringLiteral("Welle1"), this, 2760, 1455);
+    Check1 = switchBox(QStringLiteral("Punkte"), Frame1, 240, 1575, 375);
+    Check2 = switchBox(QStringLiteral("Zeiger"), Frame1, 480, 1575, 375);
+    Check7 = switchBox(QStringLiteral("Linie"), Frame1, 840, 855, 255);
+    Check7->setChecked(true);
+
+    Frame2 = switchFrame(QStringLiteral("Welle 2"), this, 4200, 1455);
+    Check3 = switchBox(QStringLiteral("Punkte"), Frame2, 240, 975, 375);
+    Check4 = switchBox(QStringLiteral("Zeiger"), Frame2, 480, 1335, 375);
+    Check8 = switchBox(QStringLiteral("Linie"), Frame2, 840, 855, 255);
+
+    Frame3 = switchFrame(QStringLiteral("Überlagerung"), this, 5640, 1575);
+    Check5 = switchBox(QStringLiteral("Punkte"), Frame3, 240, 1695, 375);
+    Check6 = switchBox(QStringLiteral("Zeiger"), Frame3, 480, 1335, 315);
+    Check9 = switchBox(QStringLiteral("Linie"), Frame3, 840, 735, 255);
+}
+
+void Form1::createChainBox()
+{
+    Picture1 = new platform::Surface(this);
+    Picture1->setBorder(true);
+    platform::setGeometry(Picture1, 7200, 0, 6135, 3855);
+    Picture1->canvas().setBackColor(platform::windowBackgroundColour());
+    Picture1->canvas().setForeColor(platform::windowTextColour());
+    Picture1->setVisible(false);
+
+    // Placed while the box still measures itself in twips.
+    Label1 = new platform::Label(QStringLiteral("+"), Picture1);
+    Label1->setFont(platform::layoutFont(24));
+    platform::setGeometry(Label1, 2040, 120, 495, 375);
+    Label7 = new platform::Label(QStringLiteral("="), Picture1);
+    Label7->setFont(platform::layoutFont(24));
+    platform::setGeometry(Label7, 4680, 120, 495, 375);
+    Label2 = new platform::Label(QStringLiteral("Mausklick verbirgt die Zeigerkette"), Picture1);
+    platform::setGeometry(Label2, 120, 3240, 3975, 375);
+    Label3 = new platform::Label(QStringLiteral("Mausklick zeigt die Zeigerkette"), Picture1);
+    platform::setGeometry(Label3, 120, 2760, 3135, 375);
+}
+
+void Form1::onLoad()
+{
+    const QSizeF screen = platform::screenSizeTwips();
+    setSizeTwips(screen.width() * 0.96, screen.height() * 0.96);
+    platform::Canvas& form = canvas();
+    form.setScaleWidth(4000);
+    form.setScaleHeight(2925);
+    form.setScaleTop(-1500);
+    form.setScaleLeft(-100);
+    placeControls();
+    moveTwips(1, 1);
+
+    piValue = 4 * std::atan(1.0);
+    lastPoint = 25;
+    amplitude = 60;
+    spacing = 150;
+    Text1->setText(QStringLiteral("9"));
+    wavelength = 10;
+    waveNumber = (-2 * piValue) / wavelength;
+    Text2->setText(QStringLiteral("10"));
+    phaseStep = 0.09f;
+    pathDifference = 0;
+    Text3->setText(platform::numberText(pathDifference));
+    halted = 0;
+    showPoints1 = 0;
+    showLine1 = 1;
+
+    show();
+    markRestPositions();
+    form.setDrawWidth(1);
+    // The reference tick goes into the persistent layer, so that every later clearing keeps it.
+    form.setAutoRedraw(true);
+    form.line(restX2[0], -200, restX2[0], -400);
+    form.setAutoRedraw(false);
+    placeMarkerLabel();
+    form.line(restX1[0], -300, restX2[0], -300);
+
+    constexpr int measuringPoint = 19;
+    platform::setGeometry(Picture1, restX2[measuringPoint] - 1000, -1450, 2000, 1000);
+    platform::Canvas& box = Picture1->canvas();
+    box.setScaleWidth(600);
+    box.setScaleHeight(300);
+    box.setScaleLeft(-300);
+    box.setScaleTop(-150);
+    platform::setLeft(Label2, -280);
+    platform::setTop(Label2, 120);
+    platform::setLeft(Label3, -280);
+    platform::setTop(Label3, 120);
+    Label3->setVisible(false);
+
+    animateWaves();
+}
+
+// Each value is read back from the control placed before it, as the layout chains them.
+void Form1::placeControls()
+{
+    namespace p = platform;
+    p::setGeometry(Frame4, -100, -1500, 700, 800);
+    p::setGeometry(Frame5, p::width(Frame4) + p::left(Frame4), -1500, 1200, 200);
+    p::setGeometry(Frame1, p::left(Frame5), p::height(Frame5) + p::top(Frame5), 350, 400);
+    p::setGeometry(Frame2, p::width(Frame1) + p::left(Frame1), p::top(Frame1), p::width(Frame1),
+                   p::height(Frame1));
+    p::setGeometry(Frame3, p::width(Frame2) + p::left(Frame2), p::top(Frame2), p::width(Frame2) + 150,
+                   p::height(Frame2));
+    p::setGeometry(command1, p::left(Frame1), p::height(Frame1) + p::top(Frame1), 600, 190);
+    p::setGeometry(Command2, p::width(command1) + p::left(command1), p::top(command1), 600, 190);
+}
+
+// The 78 marks of the rest positions are ordinary drawing: the first clearing removes them.
+void Form1::markRestPositions()
+{
+    platform::Canvas& form = canvas();
+    form.setDrawWidth(5);
+    for (int i = 0; i <= lastPoint; ++i) {
+        restX1[i] = spacing * i + spacing * pathDifference;
+        restY1[i] = 0;
+        form.pset(restX1[i], restY1[i]);
+        restX2[i] = spacing * i;
+        restY2[i] = 2 * spacing;
+        form.pset(restX2[i], restY2[i]);
+        restXSum[i] = spacing * i;
+        restYSum[i] = static_cast<float>(5 * spacing);
+        form.pset(restXSum[i], restYSum[i]);
+    }
+}
+
+void Form1::placeMarkerLabel()
+{
+    platform::setHeight(Text4, 100);
+    platform::setLeft(Text4, restX1[0]);
+    platform::setTop(Text4, -350);
+    Text4->setText(QStringLiteral(" ds = ") + platform::numberText(pathDifference));
+}
+
+// The moving tick marks where wave 1 starts; the reference tick at x = 0 stands in the
+// persistent layer.
+void Form1::drawMarker()
+{
+    platform::Canvas& form = canvas();
+    form.line(restX1[0], -300, restX2[0], -300);
+    form.line(restX1[0], -200, restX1[0], -400);
+}
+
+void Form1::onUnload()
+{
+    platform::end();
+}
+
+void Form1::onCommand2Click()
+{
+    platform::end();
+}
+
+void Form1::onCommand1Click()
+{
+    halted = static_cast<std::int16_t>(1 - halted);
+    if (halted == 0)
+        animateWaves();
+}
+
+void Form1::onHScroll4Change()
+{
+    phaseStep = static_cast<float>(HScroll4->value() / 100.0);
+    Text1->setText(platform::numberText(HScroll4->value()));
+}
+
+void Form1::onHScroll5Change()
+{
+    wavelength = static_cast<std::int16_t>(HScroll5->value());
+    waveNumber = (-2 * piValue) / wavelength;
+    Text2->setText(platform::numberText(int{wavelength}));
+    halted = 0;
+    canvas().cls();
+    drawMarker();
+}
+
+void Form1::onHScroll6Change()
+{
+    pathDifference = static_cast<float>(HScroll6->value());
+    Text3->setText(platform::numberText(pathDifference));
+    for (pointIndex = 0; pointIndex <= lastPoint; pointIndex += 1) {
+        const int i = static_cast<int>(pointIndex);
+        restX1[i] = spacing * i + spacing * pathDifference;
+    }
+    canvas().cls();
+    placeMarkerLabel();
+    drawMarker();
+    Picture1->canvas().cls();
+    phase = 0;
+    halted = 0;
+}
+
+// A switch is toggled as 1 − value; the window is cleared, since an element switched off is no
+// longer erased by the frames.
+void Form1::toggleSwitch(std::int16_t& value, bool clearsChainBox)
+{
+    value = static_cast<std::int16_t>(1 - value);
+    canvas().cls();
+    drawMarker();
+    if (clearsChainBox)
+        Picture1->canvas().cls();
+}
+
+void Form1::onCheck1Click()
+{
+    toggleSwitch(showPoints1, true);
+}
+
+void Form1::onCheck2Click()
+{
+    toggleSwitch(showPhasor1, true);
+}
+
+void Form1::onCheck3Click()
+{
+    toggleSwitch(showPoints2, true);
+}
+
+void Form1::onCheck4Click()
+{
+    toggleSwitch(showPhasor2, true);
+}
+
+void Form1::onCheck5Click()
+{
+    toggleSwitch(showPointsSum, true);
+}
+
+void Form1::onCheck6Click()
+{
+    toggleSwitch(showPhasorSum, true);
+}
+
+void Form1::onCheck7Click()
+{
+    toggleSwitch(showLine1, false);
+}
+
+void Form1::onCheck8Click()
+{
+    toggleSwitch(showLine2, false);
+}
+
+void Form1::onCheck9Click()
+{
+    toggleSwitch(showLineSum, false);
+}
+
+} // namespace kestrup
