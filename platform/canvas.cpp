@@ -128,6 +128,13 @@ void Canvas::markDirty(QRect rect)
         m_dirtyHandler();
 }
 
+void Canvas::setDirtyHandler(std::function<void()> handler)
+{
+    m_dirtyHandler = std::move(handler);
+    if (!m_dirty.isEmpty() && m_dirtyHandler)
+        m_dirtyHandler();
+}
+
 QRect Canvas::takeDirty()
 {
     return std::exchange(m_dirty, QRect());

@@ -77,8 +77,8 @@ public:
 
     // The region drawn since the last call, in device pixels.
     QRect takeDirty();
-    // Called whenever the dirty region grows from empty.
-    void setDirtyHandler(std::function<void()> handler) { m_dirtyHandler = std::move(handler); }
+    // Called whenever the dirty region grows from empty, and at once if it is not empty now.
+    void setDirtyHandler(std::function<void()> handler);
 
     void setRecording(bool on) { m_recording = on; }
     const std::vector<Primitive>& log() const { return m_log; }

@@ -4,6 +4,7 @@
 #include <support/testing.h>
 
 #include <QElapsedTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,30 @@ TEST(Events, TheFrameYieldPutsTheDrawingOnTheScreen)
     surface.canvas().line(0, 0, 500, 500);
     platform::frameYield();
     EXPECT_TRUE(surface.canvas().takeDirty().isEmpty());
+}
+
+TEST(Events, DrawingOnAChildSurfaceReachesTheScreenWithinAFrame)
+{
+    QWidget window;
+    window.resize(200, 200);
+    auto* surface = new platform::Surface(&window);
+    surface->setGeometry(10, 10, 100, 100);
+    window.show();
+    QTest::qWait(40);
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int& count;
+        explicit PaintCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            count += e->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter(paints);
+    surface->installEventFilter(&counter);
+    surface->canvas().line(0, 0, 1000, 1000);
+    QTest::qWait(40);
+    EXPECT_EQ(paints, 1);
 }
 
 TEST(EventsDeathTest, EndFromNestedYieldsExitsAtOnceWithStatusZero)
