@@ -1,14 +1,258 @@
 #include "form2.h"
 
+#include "form1.h"
 #include "program.h"
 
+#include <platform/application.h>
+#include <platform/layout.h>
+#include <platform/numbers.h>
+
+#include <cmath>
+
 namespace orvane {
+namespace {
 
-Form2::Form2(Program& program) : m_program(program) {}
+const QColor windowGrey = platform::rgb(224, 224, 224);
 
+platform::Label* columnLabel(const QString& caption, QWidget* parent, Qt::Alignment alignment)
+{
+    auto* label = new platform::Label(caption, parent);
+    label->setBackColor(windowGrey);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+platform::TextBox* columnTextBox(const QString& text, QWidget* parent)
+{
+    auto* box = new platform::TextBox(text, parent);
+    box->setBackColor(windowGrey);
+    return box;
+}
+
+platform::Surface* whiteSurface(QWidget* parent)
+{
+    auto* surface = new platform::Surface(parent);
+    // A new canvas is born dirty without being scheduled for refreshing; taking that region once
+    // lets its drawing reach the screen.
+    surface->canvas().takeDirty();
+    surface->setBorder(true);
+    surface->canvas().setBackColor(platform::windowBackgroundColour());
+    surface->canvas().setForeColor(platform::windowTextColour());
+    return surface;
+}
+
+} // namespace
+
+Form2::Form2(Program& program) : m_program(program)
+{
+    setWindowTitle(QStringLiteral("Superposition von Wellen - Phasenzeiger"));
+    setFont(platform::layoutFont(9.75));
+    canvas().setBackColor(windowGrey);
+
+    // The left column in twips, placed while the window still measures itself in twips.
+    Command1 = new platform::Button(QStringLiteral("Start W1/Menu"), this);
+    platform::setGeometry(Command1, 240, 120, 1695, 495);
+    Label5 = columnLabel(QStringLiteral("off") + QString(37, QLatin1Char(' ')), this, Qt::AlignLeft);
+    platform::setGeometry(Label5, 2040, 240, 615, 255);
+    Command2 = new platform::Button(QStringLiteral("Welle 2 on/off"), this);
+    platform::setGeometry(Command2, 240, 720, 1695, 495);
+    Label6 = columnLabel(QStringLiteral("off"), this, Qt::AlignLeft);
+    platform::setGeometry(Label6, 2040, 840, 375, 255);
+    Command3 = new platform::Button(QStringLiteral("Summe on/off"), this);
+    platform::setGeometry(Command3, 240, 1320, 1695, 495);
+    Label7 = columnLabel(QStringLiteral("off"), this, Qt::AlignLeft);
+    platform::setGeometry(Label7, 2040, 1440, 375, 255);
+    HScroll1 = new platform::Slider(15, 42, 28, 1, 1, this);
+    platform::setGeometry(HScroll1, 240, 1920, 1695, 495);
+    Text1 = columnTextBox(QStringLiteral("28"), this);
+    platform::setGeometry(Text1, 2040, 2040, 375, 285);
+    label1 = columnLabel(QStringLiteral("Wellenlänge"), this, Qt::AlignHCenter);
+    platform::setGeometry(label1, 240, 2520, 1815, 255);
+    HScroll2 = new platform::Slider(800, 1000, 900, 1, 5, this);
+    platform::setGeometry(HScroll2, 240, 2880, 1695, 495);
+    Text3 = columnTextBox(QStringLiteral("1"), this);
+    platform::setGeometry(Text3, 2040, 3000, 495, 285);
+    Label2 = columnLabel(QStringLiteral("Geschwindigkeit"), this, Qt::AlignHCenter);
+    platform::setGeometry(Label2, 240, 3480, 1695, 375);
+    HScroll3 = new platform::Slider(0, 50, 7, 1, 1, this);
+    platform::setGeometry(HScroll3, 240, 3960, 1695, 495);
+    Text2 = columnTextBox(QStringLiteral("7"), this);
+    platform::setGeometry(Text2, 2040, 4080, 375, 285);
+    Label3 = columnLabel(QStringLiteral("Phasenverschiebung"), this, Qt::AlignHCenter);
+    platform::setGeometry(Label3, 120, 4560, 1935, 375);
+
+    // The surfaces are placed by the Load handler; what lies inside them gets its laid-out size
+    // in twips now, before they have scales of their own.
+    Picture1 = whiteSurface(this);
+    Label4 = new platform::Label(QStringLiteral("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "),
+                                 Picture1);
+    platform::setGeometry(Label4, 120, 0, 5895, 375);
+
+    Picture2 = whiteSurface(this);
+    Command6 = new platform::Button(QStringLiteral("<----"), Picture2);
+    Command6->setFont(platform::layoutFont(12));
+    platform::setGeometry(Command6, 0, 0, 855, 375);
+    Command5 = new platform::Button(QStringLiteral("---->"), Picture2);
+    Command5->setFont(platform::layoutFont(12));
+    platform::setGeometry(Command5, 0, 0, 855, 375);
+    Command4 = new platform::Button(QStringLiteral("Vektorsumme W1+W2"), Picture2);
+    platform::setGeometry(Command4, 0, 0, 2775, 375);
+    Label8 = new platform::Label(QStringLiteral("Zeiger W1 und W2"), Picture2);
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    platform::setGeometry(Label8, 0, 0, 2655, 255);
+
+    connect(Command1, &platform::Button::click, this, &Form2::onCommand1Click);
+    connect(Command2, &platform::Button::click, this, &Form2::onCommand2Click);
+    connect(Command3, &platform::Button::click, this, &Form2::onCommand3Click);
+    connect(Command4, &platform::Button::click, this, &Form2::onCommand4Click);
+    connect(HScroll1, &platform::Slider::change, this, &Form2::onHScroll1Change);
+    connect(HScroll2, &platform::Slider::change, this, &Form2::onHScroll2Change);
+    connect(HScroll3, &platform::Slider::change, this, &Form2::onHScroll3Change);
+    connect(Picture1, &platform::Surface::mouseDown, this, &Form2::onPicture1MouseDown);
+    connect(Picture1, &platform::Surface::mouseMove, this, &Form2::onPicture1MouseMove);
+    connect(Command5, &platform::Button::mouseDown, this, &Form2::onCommand5MouseDown);
+    connect(Command6, &platform::Button::click, this, &Form2::onCommand6Click);
+}
+
+void Form2::onLoad()
+{
+    const QSizeF screen = platform::screenSizeTwips();
+    setSizeTwips(screen.width() * 0.99, screen.height() * 0.99);
+    platform::Canvas& window = canvas();
+    window.setScaleWidth(3000);
+    window.setScaleHeight(3000);
+    window.setScaleTop(0);
+    window.setScaleLeft(0);
+    moveTwips(1, 1);
+
+    platform::setGeometry(Picture1, 10, 1350, 3950, 1500);
+    platform::Canvas& waves = Picture1->canvas();
+    waves.setScaleWidth(3000);
+    waves.setScaleHeight(1000);
+    waves.setScaleTop(0);
+    waves.setScaleLeft(-10);
+
+    platform::setGeometry(Picture2, 1055, 50, 1020, 1303);
+    platform::Canvas& panel = Picture2->canvas();
+    panel.setScaleWidth(300);
+    panel.setScaleHeight(280);
+    panel.setScaleTop(-140);
+    panel.setScaleLeft(-150);
+
+    platform::setTop(Command6, -140);
+    platform::setLeft(Command6, -150);
+    platform::setTop(Command5, -140);
+    platform::setLeft(Command5, 150 - platform::width(Command5));
+    platform::setTop(Command4, -140);
+    platform::setLeft(Command4, -platform::width(Command4) / 2);
+    platform::setTop(Label8, 140 - platform::height(Label8));
+    platform::setLeft(Label8, -platform::width(Label8) / 2);
+
+    piValue = static_cast<float>(4 * std::atan(1.0));
+    vectorSumMode = 0;
+    pointIndex = 0;
+    pointSpacing = 30;
+    amplitude = 100;
+    pointCount = 100;
+    waveNumber = piValue * -2.0 / 28;
+    selectedPoint = 50;
+    wavelength = 28;
+    phaseShift = 7;
+    speed = 1.0F;
+    phaseStep = 1.0F / 28;
+    halted = 1;
+    wave2Off = 1;
+    sumOff = 1;
+    singlePhasorMode = 1;
+
+    for (pointIndex = 0; pointIndex <= 99; ++pointIndex) {
+        const auto x = static_cast<std::int16_t>(pointSpacing * pointIndex);
+        wave1X[pointIndex] = x;
+        wave2X[pointIndex] = x;
+        sumTraceX[pointIndex] = x;
+        wave1Y[pointIndex] = static_cast<std::int16_t>(6 * pointSpacing);
+        wave2Y[pointIndex] = static_cast<std::int16_t>(14 * pointSpacing);
+        sumTraceY[pointIndex] = static_cast<std::int16_t>(26 * pointSpacing);
+    }
+}
+
+// Closing this window closes the program: the start menu's unload ends it.
 void Form2::onUnload()
 {
     m_program.unloadAll();
+}
+
+void Form2::onCommand1Click()
+{
+    halted = static_cast<std::int16_t>(1 - halted);
+    if (halted == 0) {
+        Label5->setText(QStringLiteral("W1 on"));
+        Command1->setText(QStringLiteral("Menu"));
+        animateWaves();
+    } else {
+        Label5->setText(QStringLiteral("off"));
+        halted = 1;
+        Command1->setText(QStringLiteral("Start/W1"));
+        hide();
+        m_program.form1().show();
+    }
+}
+
+void Form2::onCommand2Click()
+{
+    wave2Off = static_cast<std::int16_t>(1 - wave2Off);
+    Label6->setText(wave2Off == 0 ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+void Form2::onCommand3Click()
+{
+    sumOff = static_cast<std::int16_t>(1 - sumOff);
+    Label7->setText(sumOff == 0 ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+void Form2::onCommand4Click()
+{
+    vectorSumMode = static_cast<std::int16_t>(1 - vectorSumMode);
+    if (vectorSumMode == 1) {
+        singlePhasorMode = 0;
+        Label8->setText(QStringLiteral("Vektorsumme W1 + W2"));
+        Command4->setText(QStringLiteral("Zeiger W1 und W2"));
+    } else {
+        Label8->setText(QStringLiteral("Zeiger W1 und W2"));
+        Command4->setText(QStringLiteral("Vektorsumme W1 + W2"));
+        singlePhasorMode = 1;
+    }
+}
+
+void Form2::onHScroll1Change()
+{
+    wavelength = static_cast<std::int16_t>(HScroll1->value());
+    Text1->setText(platform::numberText(int(wavelength)));
+    waveNumber = piValue * -2.0 / wavelength;
+    phaseStep = speed / wavelength;
+    if (halted == 1) {
+        redrawHalted();
+        Picture2->canvas().cls();
+    }
+}
+
+void Form2::onHScroll2Change()
+{
+    speed = static_cast<float>(2 - (1000 - HScroll2->value()) / 100.0);
+    Text3->setText(platform::numberText(platform::intFloor(speed * 100.0F + 0.5) / 100));
+    timePhase = 0;
+    phaseStep = speed / wavelength;
+}
+
+void Form2::onHScroll3Change()
+{
+    phaseShift = static_cast<std::int16_t>(HScroll3->value());
+    Text2->setText(platform::numberText(int(phaseShift)));
+    waveNumber = piValue * -2.0 / wavelength;
+    if (halted == 1) {
+        redrawHalted();
+        Picture2->canvas().cls();
+    }
 }
 
 } // namespace orvane

@@ -1,0 +1,212 @@
+#include "form2.h"
+
+#include <platform/events.h>
+#include <platform/numbers.h>
+
+#include <cmath>
+
+namespace orvane {
+namespace {
+
+const QColor green = platform::rgb(0, 200, 0);
+const QColor blue = platform::rgb(0, 0, 255);
+const QColor red = platform::rgb(255, 0, 0);
+const QColor grey = platform::rgb(128, 128, 128);
+const QColor white = platform::rgb(255, 255, 255);
+const QColor olive = platform::rgb(128, 128, 18);
+const QColor lightGrey = platform::rgb(160, 160, 160);
+
+// The animation draws at a dragged selection outside the point tables; such a step is skipped
+// and the animation goes on.
+bool onTables(int index)
+{
+    return index >= 0 && index < Form2::tableSize;
+}
+
+double sine(float phase)
+{
+    return std::sin(static_cast<double>(phase));
+}
+
+double cosine(float phase)
+{
+    return std::cos(static_cast<double>(phase));
+}
+
+} // namespace
+
+void Form2::animateWaves()
+{
+    platform::Canvas& waves = Picture1->canvas();
+    platform::Canvas& panel = Picture2->canvas();
+    for (;;) {
+        if (halted == 1)
+            return;
+        phase1 = static_cast<float>((selectedPoint + phaseShift) * waveNumber + timePhase);
+        phase2 = static_cast<float>(selectedPoint * waveNumber + timePhase);
+        phasor1X = static_cast<float>(amplitude * cosine(phase1));
+        phasor1Y = static_cast<float>(amplitude * sine(phase1));
+        phasor2X = static_cast<float>(amplitude * cosine(phase2));
+        phasor2Y = static_cast<float>(amplitude * sine(phase2));
+
+        waves.setDrawWidth(4);
+        drawMarkerColumns();
+        waves.setDrawWidth(2);
+
+        panel.cls();
+        platform::doEvents();
+        if (vectorSumMode == 0)
+            drawSinglePhasors();
+        if (singlePhasorMode == 0)
+            drawVectorSum();
+        // The paced wait of the frame: the marker columns and the phasors stand on the screen now,
+        // and the marker columns are erased again before the frame ends.
+        platform::frameYield();
+
+        sweepPoints();
+
+        waves.setDrawWidth(6);
+        eraseMarkerColumns();
+        waves.setDrawWidth(2);
+        timePhase += phaseStep;
+        platform::doEvents();
+    }
+}
+
+// Thicker and in colour in place of the selected point's grey columns.
+void Form2::drawMarkerColumns()
+{
+    platform::Canvas& waves = Picture1->canvas();
+    const int m = selectedPoint;
+    if (!onTables(m))
+        return;
+    waves.line(wave1X[m], wave1Y[m], wave1X[m], wave1Y[m] + phasor1Y, green);
+    if (waveTwoShown())
+        waves.line(wave2X[m], wave2Y[m], wave2X[m], wave2Y[m] + phasor2Y, blue);
+    if (sumShown())
+        waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y, red);
+}
+
+// Both phasors from the origin at 0.6 of their length, with their projections on the axis at 130.
+void Form2::drawSinglePhasors()
+{
+    platform::Canvas& panel = Picture2->canvas();
+    panel.line(0, 0, 0.6 * phasor1X, 0.6 * phasor1Y, green);
+    if (waveTwoShown())
+        panel.line(0, 0, 0.6 * phasor2X, 0.6 * phasor2Y, blue);
+    panel.setDrawWidth(1);
+    panel.circle(0, 0, 0.6 * amplitude, olive);
+    panel.line(130, 150, 130, -150, grey);
+    panel.line(0.6 * phasor1X, 0.6 * phasor1Y, 130, 0.6 * phasor1Y, grey);
+    if (waveTwoShown())
+        panel.line(0.6 * amplitude * cosine(phase2), 0.6 * amplitude * sine(phase2), 130,
+                   0.6 * amplitude * sine(phase2), grey);
+    panel.line(0, 0, 130, 0, grey);
+    panel.setDrawWidth(3);
+    panel.line(135, 0, 135, 0.6 * amplitude * sine(phase1), green);
+    if (waveTwoShown())
+        panel.line(125, 0, 125, 0.6 * amplitude * sine(phase2), blue);
+}
+
+// The phasors head to tail and their resultant, with the bars stacked the same way.
+void Form2::drawVectorSum()
+{
+    platform::Canvas& panel = Picture2->canvas();
+    panel.setDrawWidth(3);
+    tip1X = static_cast<float>(0.6 * phasor1X);
+    tip1Y = static_cast<float>(0.6 * phasor1Y);
+    tipSumX = static_cast<float>(0.6 * phasor2X + tip1X);
+    tipSumY = static_cast<float>(0.6 * phasor2Y + tip1Y);
+    panel.line(0, 0, tip1X, tip1Y, green);
+    if (waveTwoShown())
+        panel.lineTo(tipSumX, tipSumY, blue);
+    if (sumShown())
+        panel.lineTo(0, 0, red);
+    if (waveTwoShown())
+        panel.line(135, 0, 135, tip1Y + 0.6 * amplitude * sine(phase2), red);
+    panel.setDrawWidth(1);
+    if (waveTwoShown())
+        panel.circle(0, 0, std::sqrt(double(tipSumX) * tipSumX + double(tipSumY) * tipSumY), lightGrey);
+    panel.line(130, 150, 130, -150, grey);
+    panel.line(tip1X, tip1Y, 130, tip1Y, grey);
+    if (waveTwoShown())
+        panel.line(tipSumX, tipSumY, 130, tipSumY, grey);
+    panel.line(0, 0, 130, 0, grey);
+    panel.setDrawWidth(3);
+    panel.line(125, 0, 125, tip1Y, green);
+    if (waveTwoShown())
+        panel.line(130, tip1Y, 130, tipSumY, blue);
+}
+
+// Each column is erased by a white band wider than the column and drawn anew. pointIndex is read
+// again after every yield: a point loop run inside a yield moves it, and this sweep then ends early.
+void Form2::sweepPoints()
+{
+    platform::Canvas& waves = Picture1->canvas();
+    const std::int16_t last = static_cast<std::int16_t>(pointCount - 1);
+    for (pointIndex = 0; pointIndex <= last; ++pointIndex) {
+        phase1 = static_cast<float>((pointIndex + phaseShift) * waveNumber + timePhase);
+        phase2 = static_cast<float>(pointIndex * waveNumber + timePhase);
+        if (pointIndex == selectedPoint)
+            continue;
+        waves.setDrawWidth(5);
+        if (int i = pointIndex; onTables(i)) {
+            waves.line(wave1X[i], wave1Y[i] - amplitude, wave1X[i], wave1Y[i] + amplitude, white);
+            waves.line(wave2X[i], wave2Y[i] - amplitude, wave2X[i], wave2Y[i] + amplitude, white);
+            waves.line(sumTraceX[i], sumTraceY[i] - 2 * amplitude, sumTraceX[i],
+                       sumTraceY[i] + 2 * amplitude, white);
+        }
+        waves.setDrawWidth(2);
+        platform::doEvents();
+        if (int i = pointIndex; onTables(i)) {
+            waves.line(wave1X[i], wave1Y[i], wave1X[i], wave1Y[i] + amplitude * sine(phase1), grey);
+            if (waveTwoShown())
+                waves.line(wave2X[i], wave2Y[i], wave2X[i], wave2Y[i] + amplitude * sine(phase2), grey);
+            if (sumShown())
+                waves.line(sumTraceX[i], sumTraceY[i], sumTraceX[i],
+                           sumTraceY[i] + amplitude * sine(phase1) + amplitude * sine(phase2), grey);
+        }
+        platform::doEvents();
+    }
+}
+
+// Width 6 over the marker's 4 pixels, so that no coloured edge stays behind.
+void Form2::eraseMarkerColumns()
+{
+    platform::Canvas& waves = Picture1->canvas();
+    const int m = selectedPoint;
+    if (!onTables(m))
+        return;
+    waves.line(wave1X[m], wave1Y[m], wave1X[m], wave1Y[m] + phasor1Y, white);
+    waves.line(wave2X[m], wave2Y[m], wave2X[m], wave2Y[m] + phasor2Y, white);
+    waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y, white);
+}
+
+void Form2::redrawHalted()
+{
+    platform::Canvas& waves = Picture1->canvas();
+    const std::int16_t last = static_cast<std::int16_t>(pointCount - 1);
+    for (pointIndex = 0; pointIndex <= last; ++pointIndex) {
+        phase1 = static_cast<float>((pointIndex + phaseShift) * waveNumber + timePhase - phaseStep);
+        phase2 = static_cast<float>(pointIndex * waveNumber + timePhase - phaseStep);
+        // A sweep run inside one of the yields below leaves pointIndex one past its last point,
+        // still within the tables; the check only keeps a stray index from reading past them.
+        if (int i = pointIndex; onTables(i)) {
+            waves.line(wave1X[i], wave1Y[i] - amplitude, wave1X[i], wave1Y[i] + amplitude);
+            waves.line(wave2X[i], wave2Y[i] - amplitude, wave2X[i], wave2Y[i] + amplitude);
+            waves.line(sumTraceX[i], sumTraceY[i] - 2 * amplitude, sumTraceX[i], sumTraceY[i] + 2 * amplitude);
+        }
+        platform::doEvents();
+        if (int i = pointIndex; onTables(i)) {
+            waves.line(wave1X[i], wave1Y[i], wave1X[i], wave1Y[i] + amplitude * sine(phase1), white);
+            if (waveTwoShown())
+                waves.line(wave2X[i], wave2Y[i], wave2X[i], wave2Y[i] + amplitude * sine(phase2), white);
+            if (sumShown())
+                waves.line(sumTraceX[i], sumTraceY[i], sumTraceX[i],
+                           sumTraceY[i] + amplitude * sine(phase1) + amplitude * sine(phase2), white);
+        }
+        platform::doEvents();
+    }
+}
+
+} // namespace orvane
