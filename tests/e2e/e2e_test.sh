@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# End-to-end: each program started as a user starts it, under a virtual X server at 1280 × 1024,
+# 96 dpi (15 twips a pixel), driven with real mouse clicks at its controls, checked by the colours
+# of its windows at the places that matter, and closed as a user closes it.
+# usage: e2e_test.sh <build dir>   (SCREENSHOT_DIR=dir also keeps a picture of each window)
+set -euo pipefail
+build=$(cd "$1" && pwd)
+
+if [[ -z "${E2E_UNDER_XVFB:-}" ]]; then
+    export E2E_UNDER_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+export QT_QPA_PLATFORM=xcb
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The id of the visible window with this exact title, waiting up to five seconds for it.
+window_id() {
+    local title=$1
+    for _ in $(seq 50); do
+        local id
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+expect_window() {
+    window_id "$1" >/dev/null || fail "no window \"$1\""
+}
+
+expect_no_window() {
+    sleep 0.3
+    if xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then fail "window \"$1\" still shown"; fi
+}
+
+screenshot() {
+    sleep "${2:-0.4}"
+    import -window root "$work/screen.png"
+    if [[ -n "${SCREENSHOT_DIR:-}" && -n "${1:-}" ]]; then
+        mkdir -p "$SCREENSHOT_DIR"
+        convert "$work/screen.png" -trim +repage "$SCREENSHOT_DIR/$1.png"
+    fi
+}
+
+# Colour of a pixel of the last screenshot as r,g,b.
+pixel() {
+    convert "$work/screen.png" -crop "1x1+$1+$2" -depth 8 -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
+}
+
+expect_pixel() {
+    local got
+    got=$(pixel "$1" "$2")
+    [[ "$got" == "$3" ]] || fail "$4: pixel ($1, $2) is $got, expected $3"
+}
+
+# How many pixels of a colour lie in a rectangle of the last screenshot.
+count_colour() {
+    local x=$1 y=$2 w=$3 h=$4 hex
+    IFS=, read -r r g b <<<"$5"
+    hex=$(printf '#%02X%02X%02X' "$r" "$g" "$b")
+    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- | grep -c " $hex " || true
+}
+
+expect_some() {
+    local n
+    n=$(count_colour "$1" "$2" "$3" "$4" "$5")
+    ((n >= $6)) || fail "$7: $n pixels of rgb($5) in ${3}x${4}+$1+$2, expected at least $6"
+}
+
+expect_none() {
+    local n
+    n=$(count_colour "$1" "$2" "$3" "$4" "$5")
+    ((n == 0)) || fail "$6: $n pixels of rgb($5) in ${3}x${4}+$1+$2, expected none"
+}
+
+# Twips of the layout to screen pixels (the windows stand at the screen's top-left corner).
+px() { echo $(( ($1 + 7) / 15 )); }
+
+click() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.05
+    xdotool click "${3:-1}"
+    sleep "${4:-0.3}"
+}
+
+close_window() {
+    local id
+    id=$(window_id "$1") || { fail "cannot close \"$1\": not shown"; return; }
+    "$build/tests/e2e/close_window" "$id"
+}
+
+expect_exit() {
+    local pid=$1 what=$2 status=0
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "$what: still running"
+        kill "$pid"
+        return
+    fi
+    wait "$pid" || status=$?
+    ((status == 0)) || fail "$what: ended with status $status"
+}
+
+for part in "$(dirname "$0")"/e2e_*.part.sh; do
+    # shellcheck source=/dev/null
+    source "$part"
+done
+
+if ((failures > 0)); then
+    echo "$failures end-to-end checks failed"
+    exit 1
+fi
+echo "all end-to-end checks passed"
