@@ -134,11 +134,6 @@ void form1::placeControls()
     Picture1->canvas().setBackColor(black);
     Picture1->canvas().setForeColor(platform::buttonTextColour());
     platform::setGeometry(Picture1, 120, 5640, 14415, 3015);
-
-    // A new surface starts with its whole area marked as drawn but never handed to the screen,
-    // and then its later drawing would not be shown until the window is exposed again.
-    Picture1->refresh();
-    Picture2->refresh();
 }
 
 void form1::onLoad()
