@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace platform::raster {
 namespace {
@@ -34,36 +35,57 @@ QPointF snap(QPointF p, int width)
 
 class SpanWriter {
 public:
-    SpanWriter(QImage& image, QRgb colour) : m_image(image), m_colour(colour) {}
+    SpanWriter(QImage& image, QRgb colour)
+        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()),
+          m_height(image.height()), m_colour(colour)
+    {
+    }
 
     // Fills the pixels of row y whose centres lie strictly inside (left, right).
     void fill(int y, double left, double right)
     {
-        if (y < 0 || y >= m_image.height() || !(left < right))
+        if (y < 0 || y >= m_height || !(left < right))
             return;
         const int first = std::max(0, static_cast<int>(std::floor(left - 0.5)) + 1);
-        const int last = std::min(m_image.width() - 1, static_cast<int>(std::ceil(right - 0.5)) - 1);
+        const int last = std::min(m_width - 1, static_cast<int>(std::ceil(right - 0.5)) - 1);
         if (first > last)
             return;
-        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride);
         std::fill(row + first, row + last + 1, m_colour);
-        m_touched |= QRect(first, y, last - first + 1, 1);
+        touch(first, last, y);
     }
 
     void plot(std::int64_t x, std::int64_t y)
     {
-        if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
             return;
-        reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(y)))[x] = m_colour;
-        m_touched |= QRect(static_cast<int>(x), static_cast<int>(y), 1, 1);
+        reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
+        touch(int(x), int(x), int(y));
     }
 
-    QRect touched() const { return m_touched; }
+    QRect touched() const
+    {
+        return m_left <= m_right ? QRect(QPoint(m_left, m_top), QPoint(m_right, m_bottom)) : QRect();
+    }
 
 private:
-    QImage& m_image;
+    void touch(int first, int last, int y)
+    {
+        m_left = std::min(m_left, first);
+        m_right = std::max(m_right, last);
+        m_top = std::min(m_top, y);
+        m_bottom = std::max(m_bottom, y);
+    }
+
+    uchar* m_bits;
+    qsizetype m_stride;
+    int m_width;
+    int m_height;
     QRgb m_colour;
-    QRect m_touched;
+    int m_left = std::numeric_limits<int>::max();
+    int m_right = std::numeric_limits<int>::min();
+    int m_top = std::numeric_limits<int>::max();
+    int m_bottom = std::numeric_limits<int>::min();
 };
 
 // Narrows [lo, hi] to the x for which a + b·x lies in [min, max].
@@ -104,8 +126,17 @@ QRect capsule(QImage& image, QPointF a, QPointF b, double radius, QRgb colour)
     const int firstRow = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - radius)));
     const int lastRow = std::min(image.height() - 1,
                                  static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
+    // A vertical segment covers the same span on every row between its ends: only the rows of
+    // its caps need the general test.
+    const bool vertical = length > 0 && dx == 0;
+    const double top = std::min(a.y(), b.y());
+    const double bottom = std::max(a.y(), b.y());
     for (int row = firstRow; row <= lastRow; ++row) {
         const double yc = row + 0.5;
+        if (vertical && yc >= top && yc <= bottom) {
+            spans.fill(row, a.x() - radius, a.x() + radius);
+            continue;
+        }
         double left = std::numeric_limits<double>::infinity();
         double right = -left;
         for (QPointF end : {a, b}) {
