@@ -38,6 +38,10 @@ void countFrame(const std::shared_ptr<FrameCounter>& counter)
 
 void runFrames(kestrup::Form1& form, int frames, const std::function<void(int)>& atYield)
 {
+    // A slider moved while halted leaves halted at 0 with no loop running; the user's first
+    // click then only sets it to 1.
+    if (form.halted == 0)
+        form.onCommand1Click();
     auto counter = std::make_shared<FrameCounter>(FrameCounter{form, frames, atYield});
     testing_support::post([counter] { countFrame(counter); });
     form.onCommand1Click();

@@ -9,8 +9,8 @@ namespace kestrup_testing {
 // Shows the window: Load draws one frame, and a halt posted beforehand lets Load return.
 void loadHalted(kestrup::Form1& form);
 
-// Resumes the halted animation with "Halt/Weiter" and halts it again, as a user would, after the
-// given number of frames. atYield(k) runs inside the yield after frame k (1-based), before the
+// Resumes the animation with "Halt/Weiter" (clicked twice where a slider left it unhalted
+// with no loop) and halts it again, as a user would, after the given number of frames. atYield(k) runs inside the yield after frame k (1-based), before the
 // halt; what it does the next frame reads.
 void runFrames(kestrup::Form1& form, int frames, const std::function<void(int)>& atYield = {});
 
