@@ -3,6 +3,7 @@
 #include <support/testing.h>
 
 #include <memory>
+#include <utility>
 
 namespace kestrup_testing {
 
@@ -76,25 +77,18 @@ void drawFreshFrame(kestrup::Form1& form, const PhasorState& before)
 
 void setSwitches(kestrup::Form1& form, unsigned bits)
 {
-    struct Switch {
-        std::int16_t kestrup::Form1::*value;
-        void (kestrup::Form1::*click)();
-    };
-    static const Switch switches[] = {
-        {&kestrup::Form1::showPoints1, &kestrup::Form1::onCheck1Click},
-        {&kestrup::Form1::showPhasor1, &kestrup::Form1::onCheck2Click},
-        {&kestrup::Form1::showLine1, &kestrup::Form1::onCheck7Click},
-        {&kestrup::Form1::showPoints2, &kestrup::Form1::onCheck3Click},
-        {&kestrup::Form1::showPhasor2, &kestrup::Form1::onCheck4Click},
-        {&kestrup::Form1::showLine2, &kestrup::Form1::onCheck8Click},
-        {&kestrup::Form1::showPointsSum, &kestrup::Form1::onCheck5Click},
-        {&kestrup::Form1::showPhasorSum, &kestrup::Form1::onCheck6Click},
-        {&kestrup::Form1::showLineSum, &kestrup::Form1::onCheck9Click},
+    kestrup::Form1& f = form;
+    const std::pair<const std::int16_t*, std::function<void()>> switches[] = {
+        {&f.showPoints1, [&f] { f.onCheck1Click(); }},   {&f.showPhasor1, [&f] { f.onCheck2Click(); }},
+        {&f.showLine1, [&f] { f.onCheck7Click(); }},     {&f.showPoints2, [&f] { f.onCheck3Click(); }},
+        {&f.showPhasor2, [&f] { f.onCheck4Click(); }},   {&f.showLine2, [&f] { f.onCheck8Click(); }},
+        {&f.showPointsSum, [&f] { f.onCheck5Click(); }}, {&f.showPhasorSum, [&f] { f.onCheck6Click(); }},
+        {&f.showLineSum, [&f] { f.onCheck9Click(); }},
     };
     for (unsigned b = 0; b < 9; ++b) {
         const std::int16_t wanted = (bits >> b) & 1u;
-        if (form.*(switches[b].value) != wanted)
-            (form.*(switches[b].click))();
+        if (*switches[b].first != wanted)
+            switches[b].second();
     }
 }
 
