@@ -1,14 +1,228 @@
 #include "form3.h"
 
+#include "form1.h"
 #include "program.h"
 
-namespace orvane {
+#include <platform/application.h>
+#include <platform/events.h>
+#include <platform/layout.h>
+#include <platform/numbers.h>
 
-Form3::Form3(Program& program) : m_program(program) {}
+#include <cmath>
+
+namespace orvane {
+namespace {
+
+platform::Label* captionLabel(const QString& caption, QWidget* parent)
+{
+    auto* label = new platform::Label(caption, parent);
+    label->setFont(platform::layoutFont(9.75));
+    return label;
+}
+
+// A new surface starts with a drawn region that was never handed to the refresh clock, so it
+// would repaint only when exposed; taking that region once lets every later drawing schedule a
+// repaint.
+void startRefreshing(platform::Surface* surface)
+{
+    surface->refresh();
+}
+
+platform::Surface* pictureBox(QWidget* parent)
+{
+    auto* picture = new platform::Surface(parent);
+    picture->canvas().setForeColor(platform::windowTextColour());
+    picture->canvas().setBackColor(platform::windowBackgroundColour());
+    startRefreshing(picture);
+    return picture;
+}
+
+} // namespace
+
+Form3::Form3(Program& program) : m_program(program)
+{
+    setWindowTitle(QStringLiteral(" Huygen-Fresnel Prinzip und Zeigerdarstellung"));
+    setFont(platform::layoutFont(8.25));
+    canvas().setForeColor(platform::windowTextColour());
+    canvas().setBackColor(platform::windowBackgroundColour());
+    startRefreshing(this);
+
+    HScroll2 = new platform::Slider(1, 6, 3, 1, 5, this);
+    platform::setGeometry(HScroll2, 0, 0, 1335, 375);
+    Text2 = new platform::TextBox(QStringLiteral("Text2"), this);
+    platform::setGeometry(Text2, 1320, 0, 375, 375);
+    HScroll3 = new platform::Slider(60, 200, 100, 10, 10, this);
+    platform::setGeometry(HScroll3, 1800, 0, 1335, 375);
+    Text3 = new platform::TextBox(QStringLiteral("Text3"), this);
+    platform::setGeometry(Text3, 3120, 0, 375, 375);
+    Command3 = new platform::Button(QStringLiteral("Menu"), this);
+    platform::setGeometry(Command3, 3600, 0, 1215, 375);
+
+    Label1 = captionLabel(QStringLiteral("Zahl der Elementarwellen"), this);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    platform::setGeometry(Label1, 0, 360, 1695, 735);
+    Label2 = captionLabel(QStringLiteral("Wellenlänge"), this);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    platform::setGeometry(Label2, 1800, 360, 1695, 375);
+    Label5 = captionLabel(QStringLiteral("Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"), this);
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::setGeometry(Label5, 4920, 0, 8055, 255);
+    Frame1 = new platform::Frame(
+        QStringLiteral("Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"), this);
+    // Opaque like the labels, so that the field's circles do not run through the caption.
+    Frame1->setAutoFillBackground(true);
+    platform::setGeometry(Frame1, 4800, 240, 7935, 255);
+
+    Picture3 = pictureBox(this);
+    platform::setGeometry(Picture3, 3960, 840, 4455, 3615);
+    Label3 = captionLabel(QStringLiteral("Zeiger und respektive Vektorsumme"), Picture3);
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label3->setWordWrap(true);
+    platform::setGeometry(Label3, 120, 0, 4215, 735);
+    Command2 = new platform::Button(QStringLiteral("Cls"), Picture3);
+    platform::setGeometry(Command2, 3360, 3240, 495, 375);
+    Picture3->hide();
+
+    Picture1 = pictureBox(this);
+    Picture1->setBorder(true);
+    platform::setGeometry(Picture1, 120, 7800, 6975, 2895);
+    Command1 = new platform::Button(QStringLiteral("Cls"), Picture1);
+    platform::setGeometry(Command1, 0, 0, 855, 375);
+    Label4 = captionLabel(QStringLiteral("Amplitudenverteilung"), Picture1);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::setGeometry(Label4, 2160, 0, 2895, 375);
+    // The plot's own scale, set after its controls are placed in its twips.
+    platform::Canvas& plot = Picture1->canvas();
+    plot.setScaleLeft(-3000);
+    plot.setScaleTop(0);
+    plot.setScaleWidth(6000);
+    plot.setScaleHeight(800);
+    Picture1->hide();
+
+    connect(HScroll2, &platform::Slider::change, this, &Form3::onHScroll2Change);
+    connect(HScroll3, &platform::Slider::change, this, &Form3::onHScroll3Change);
+    connect(Command1, &platform::Button::click, this, &Form3::onCommand1Click);
+    connect(Command2, &platform::Button::click, this, &Form3::onCommand2Click);
+    connect(Command3, &platform::Button::click, this, &Form3::onCommand3Click);
+    connect(Picture1, &platform::Surface::click, this, &Form3::onPicture1Click);
+    connect(this, &platform::Surface::mouseDown, this, &Form3::onMouseDown);
+    connect(this, &platform::Surface::mouseMove, this, &Form3::onMouseMove);
+    connect(this, &platform::Surface::mouseUp, this, &Form3::onMouseUp);
+}
+
+void Form3::onLoad()
+{
+    const QSizeF screen = platform::screenSizeTwips();
+    setSizeTwips(screen.width(), screen.height());
+
+    canvas().setScaleWidth(4000);
+    canvas().setScaleHeight(2925);
+    canvas().setScaleTop(-1500);
+    canvas().setScaleLeft(-300);
+
+    platform::setWidth(Picture3, 1100);
+    platform::setHeight(Picture3, 1000);
+    platform::Canvas& panel = Picture3->canvas();
+    panel.setScaleWidth(platform::width(Picture3));
+    panel.setScaleHeight(-platform::height(Picture3));
+    panel.setScaleLeft(-600);
+    panel.setScaleTop(500);
+
+    moveTwips(1, 1);
+
+    pi = 4 * std::atan(1.0);
+    loading = 1;
+    halfcount = 3;
+    wavelength = 100;
+    spacing = 50;
+    placeSources();
+    Text3->setText(platform::numberText(wavelength));
+    Text2->setText(platform::numberText(1 + 2 * halfcount));
+
+    canvas().setAutoRedraw(true);
+    drawField();
+    canvas().setAutoRedraw(false);
+    loading = 0;
+}
+
+void Form3::onHScroll2Change()
+{
+    halfcount = static_cast<std::int16_t>(HScroll2->value());
+    Text2->setText(platform::numberText(2 * halfcount + 1));
+    placeSources();
+    redrawField();
+    Picture3->hide();
+}
+
+void Form3::onHScroll3Change()
+{
+    wavelength = static_cast<std::int16_t>(HScroll3->value());
+    Text3->setText(platform::numberText(wavelength));
+    redrawField();
+    Picture3->hide();
+}
+
+void Form3::onCommand3Click()
+{
+    hide();
+    m_program.form1().show();
+}
+
+void Form3::onCommand1Click()
+{
+    canvas().cls();
+    Picture1->hide();
+}
+
+void Form3::onCommand2Click()
+{
+    Picture3->hide();
+}
+
+void Form3::onPicture1Click()
+{
+    Picture1->hide();
+}
+
+void Form3::onMouseDown(int button, int /*shift*/, double x, double y)
+{
+    if (button == platform::LeftButton) {
+        Picture3->show();
+        movePanel(x, y);
+        drawLinesToSources(x, y);
+        computePhases(x, y);
+        drawPhasorChain();
+        closePhasorChain();
+        drawSinglePhasors();
+    }
+    if (button == platform::RightButton)
+        scanAmplitude(x);
+}
+
+void Form3::onMouseMove(int button, int /*shift*/, double x, double y)
+{
+    // Only the left button alone drags the point; any move redraws the single phasors.
+    if (button == platform::LeftButton) {
+        movePanel(x, y);
+        canvas().cls();
+        drawLinesToSources(x, y);
+        computePhases(x, y);
+        drawPhasorChain();
+        closePhasorChain();
+    }
+    drawSinglePhasors();
+}
+
+void Form3::onMouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/)
+{
+    canvas().cls();
+}
 
 void Form3::onUnload()
 {
     m_program.unloadAll();
+    platform::end();
 }
 
 } // namespace orvane
