@@ -74,10 +74,6 @@ Form1::Form1(QWidget* parent) : platform::Form(parent)
     Text4 = new platform::TextBox(QStringLiteral("Text4"), this);
     platform::setGeometry(Text4, 1080, 3360, 855, 615);
     createChainBox();
-    // A surface repaints when its dirty region grows from empty; the region a new canvas starts
-    // with would otherwise never be handed over, and nothing drawn later would reach the screen.
-    canvas().takeDirty();
-    Picture1->canvas().takeDirty();
 
     connect(command1, &platform::Button::click, this, &Form1::onCommand1Click);
     connect(Command2, &platform::Button::click, this, &Form1::onCommand2Click);
