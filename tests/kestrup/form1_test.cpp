@@ -341,20 +341,7 @@ TEST(Form1, NoSliderValueOrClickWhileRunningBreaksTheLoop)
     EXPECT_DOUBLE_EQ(form.phase, phase + double{0.13f});
 }
 
-// Re-executed in a fresh process: a forked child would wait forever on the painting threads
-// that Qt started in this process for the earlier tests' large images.
-class Form1Death : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_style = GTEST_FLAG_GET(death_test_style);
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-    }
-    void TearDown() override { GTEST_FLAG_SET(death_test_style, m_style); }
-
-private:
-    std::string m_style;
-};
+using Form1Death = ::testing::Test;
 
 TEST_F(Form1Death, EndeEndsTheProgramWithStatusZero)
 {

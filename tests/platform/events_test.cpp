@@ -113,13 +113,12 @@ TEST(EventsDeathTest, EndFromNestedYieldsExitsAtOnceWithStatusZero)
             testing_support::post([] {
                 testing_support::post([] { platform::end(); });
                 platform::doEvents();
-                std::fprintf(stderr, "after end in the inner handler");
+                std::_Exit(4);
             });
             platform::doEvents();
-            std::fprintf(stderr, "after end in the outer loop");
             std::_Exit(3);
         },
-        ::testing::ExitedWithCode(0), "^$");
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

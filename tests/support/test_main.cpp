@@ -12,7 +12,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::GTEST_FLAG(death_test_style) = "fast";
+    // A child re-executes the test program: forking a process whose Qt threads may hold locks can hang.
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     QApplication app(argc, argv);
     platform::initialiseApplication();
     platform::Pacer::setEnabled(false);
