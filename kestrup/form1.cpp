@@ -15,10 +15,7 @@ const QColor panelGrey = platform::rgb(192, 192, 192);
 // Frames, check boxes and the parameter labels sit on grey, as laid out.
 void fillGrey(QWidget* widget)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, panelGrey);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    platform::setBackColor(widget, panelGrey);
 }
 
 platform::Label* parameterLabel(const QString& caption, QWidget* frame, double left, double top,

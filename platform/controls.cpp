@@ -24,6 +24,12 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
 
 } // namespace
 
+void setBackColor(QWidget* control, const QColor& colour)
+{
+    setPaletteColour(control, control->backgroundRole(), colour);
+    control->setAutoFillBackground(true);
+}
+
 Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     keepMouseInput(this);

@@ -9,6 +9,10 @@
 
 namespace platform {
 
+// Fills a control's background with a colour of its own (check boxes and frames, which Qt
+// paints in the button and window colours).
+void setBackColor(QWidget* control, const QColor& colour);
+
 // A push button: click on a left click, mouseDown for any button, in the button's own twips.
 class Button : public QPushButton {
     Q_OBJECT

@@ -139,6 +139,11 @@ TEST(Controls, TextBoxesAndLabelsShowTheirTextsAndColours)
     EXPECT_EQ(text.backColor(), QColor(224, 224, 224));
     EXPECT_TRUE(text.isReadOnly());
 
+    CheckBox box(QStringLiteral("Punkte"), nullptr);
+    setBackColor(&box, QColor(192, 192, 192));
+    box.resize(80, 20);
+    EXPECT_EQ(box.grab().toImage().pixelColor(70, 10), QColor(192, 192, 192));
+
     Label label(QStringLiteral("off"), nullptr);
     label.setBackColor(QColor(255, 0, 0));
     EXPECT_EQ(label.backColor(), QColor(255, 0, 0));
