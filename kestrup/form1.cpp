@@ -6,6 +6,7 @@
 #include <platform/numbers.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace kestrup {
 namespace {
@@ -70,6 +71,7 @@ Form1::Form1(QWidget* parent) : platform::Form(parent)
     platform::setGeometry(Command2, 5040, 1800, 2175, 615);
     Text4 = new platform::TextBox(QStringLiteral("Text4"), this);
     platform::setGeometry(Text4, 1080, 3360, 855, 615);
+    Text4->setAccessibleName(QStringLiteral("Gangdifferenz ds"));
     createChainBox();
 
     connect(command1, &platform::Button::click, this, &Form1::onCommand1Click);
@@ -107,6 +109,13 @@ void Form1::createParameterFrame()
     HScroll6 = new platform::Slider(0, 12, 0, 1, 1, Frame4);
     platform::setGeometry(HScroll6, 240, 1800, 1215, 255);
     Text3 = valueBox(QStringLiteral("Text3"), Frame4, 1800);
+    // Screen readers name sliders and value boxes by the caption above them.
+    for (const auto& [slider, box, name] : {std::tuple{HScroll4, Text1, Label4->text()},
+                                            std::tuple{HScroll5, Text2, Label5->text()},
+                                            std::tuple{HScroll6, Text3, Label6->text()}}) {
+        slider->setAccessibleName(name);
+        box->setAccessibleName(name);
+    }
     // Only the caption is large; what the frame holds keeps the window's font.
     for (QWidget* child : Frame4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->setFont(platform::layoutFont(8.25));
@@ -140,6 +149,7 @@ void Form1::createChainBox()
 {
     Picture1 = new platform::Surface(this);
     Picture1->setBorder(true);
+    Picture1->setAccessibleName(QStringLiteral("Zeigerkette"));
     platform::setGeometry(Picture1, 7200, 0, 6135, 3855);
     Picture1->canvas().setBackColor(platform::windowBackgroundColour());
     Picture1->canvas().setForeColor(platform::windowTextColour());

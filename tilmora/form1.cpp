@@ -10,6 +10,7 @@
 #include <platform/numbers.h>
 
 #include <cmath>
+#include <utility>
 
 namespace tilmora {
 namespace {
@@ -134,6 +135,22 @@ void form1::placeControls()
     Picture1->canvas().setBackColor(black);
     Picture1->canvas().setForeColor(platform::buttonTextColour());
     platform::setGeometry(Picture1, 120, 5640, 14415, 3015);
+
+    // Screen readers name each control by the caption that names it on the screen.
+    HScroll1->setAccessibleName(QStringLiteral("Wellenlänge"));
+    HScroll2->setAccessibleName(QStringLiteral("Zeitdehnung"));
+    HScroll3->setAccessibleName(QStringLiteral("Gangdifferenz"));
+    Text1->setAccessibleName(QStringLiteral("Gangdifferenz in Wellenlänge bzw. Grad"));
+    Text4->setAccessibleName(QStringLiteral("Bildunterschrift"));
+    Text2->setAccessibleName(QStringLiteral("Farbreiz W1 oder W2"));
+    Text3->setAccessibleName(QStringLiteral("Farbreiz W1+W2"));
+    Picture1->setAccessibleName(QStringLiteral("Wellen"));
+    Picture2->setAccessibleName(QStringLiteral("Phasenzeiger"));
+    const std::pair<platform::Label*, platform::Button*> indicators[] = {
+        {Label10, Command3}, {Label11, Command1}, {Label12, Command5},
+        {Label13, Command2}, {Label14, Command6}, {Label8, Command7}};
+    for (const auto& [light, button] : indicators)
+        light->setAccessibleName(QStringLiteral("Anzeige ") + button->text().simplified());
 }
 
 void form1::onLoad()

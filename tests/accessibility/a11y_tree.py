@@ -1,0 +1,52 @@
+#!/usr/bin/python3
+"""Prints the accessibility tree of a running program, one line per object: depth, role, name."""
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+
+def find_application(name, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == name:
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, depth, out):
+    try:
+        role = node.get_role_name()
+        name = node.get_name() or ""
+        text = ""
+        if "Text" in node.get_interfaces():
+            text = Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
+        out.append(f"{depth}\t{role}\t{name}\t{text}".replace("\n", " "))
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            if child is not None:
+                walk(child, depth + 1, out)
+    except Exception as error:  # an object that went away while being read
+        out.append(f"{depth}\terror\t{error}\t")
+
+
+def main():
+    app = find_application(sys.argv[1])
+    if app is None:
+        print(f"no application {sys.argv[1]} on the accessibility bus", file=sys.stderr)
+        return 1
+    lines = []
+    walk(app, 0, lines)
+    print("\n".join(lines))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
