@@ -20,20 +20,11 @@ platform::Label* captionLabel(const QString& caption, QWidget* parent)
     return label;
 }
 
-// A new surface starts with a drawn region that was never handed to the refresh clock, so it
-// would repaint only when exposed; taking that region once lets every later drawing schedule a
-// repaint.
-void startRefreshing(platform::Surface* surface)
-{
-    surface->refresh();
-}
-
 platform::Surface* pictureBox(QWidget* parent)
 {
     auto* picture = new platform::Surface(parent);
     picture->canvas().setForeColor(platform::windowTextColour());
     picture->canvas().setBackColor(platform::windowBackgroundColour());
-    startRefreshing(picture);
     return picture;
 }
 
@@ -45,7 +36,6 @@ Form3::Form3(Program& program) : m_program(program)
     setFont(platform::layoutFont(8.25));
     canvas().setForeColor(platform::windowTextColour());
     canvas().setBackColor(platform::windowBackgroundColour());
-    startRefreshing(this);
 
     HScroll2 = new platform::Slider(1, 6, 3, 1, 5, this);
     platform::setGeometry(HScroll2, 0, 0, 1335, 375);
