@@ -32,9 +32,6 @@ platform::TextBox* columnTextBox(const QString& text, QWidget* parent)
 platform::Surface* whiteSurface(QWidget* parent)
 {
     auto* surface = new platform::Surface(parent);
-    // A new canvas is born dirty without being scheduled for refreshing; taking that region once
-    // lets its drawing reach the screen.
-    surface->canvas().takeDirty();
     surface->setBorder(true);
     surface->canvas().setBackColor(platform::windowBackgroundColour());
     surface->canvas().setForeColor(platform::windowTextColour());
