@@ -40,6 +40,7 @@ void Canvas::resize(QSize logicalSize, qreal devicePixelRatio)
     };
     m_screen = grown(m_screen);
     m_persistent = grown(m_persistent);
+    m_transient = m_transient.intersected(m_screen.rect());
     markDirty(m_screen.rect());
 }
 
@@ -77,6 +78,7 @@ void Canvas::setBackColor(const QColor& colour)
     m_backColor = colour;
     m_persistent.fill(colour);
     m_screen.fill(colour);
+    m_transient = QRect();
     markDirty(m_screen.rect());
 }
 
@@ -143,9 +145,10 @@ QRect Canvas::takeDirty()
 template<typename Draw>
 void Canvas::draw(Draw drawOn)
 {
-    const QRect touched = drawOn(m_screen);
-    if (m_autoRedraw)
-        drawOn(m_persistent);
+    // With AutoRedraw both layers receive the same pixels in one pass.
+    const QRect touched = drawOn(raster::Target(m_screen, m_autoRedraw ? &m_persistent : nullptr));
+    if (!m_autoRedraw)
+        m_transient |= touched;
     markDirty(touched);
 }
 
@@ -156,7 +159,7 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor& colo
     const QPointF from = toDevice(x1, y1);
     const QPointF to = toDevice(x2, y2);
     const int width = devicePenWidth();
-    draw([&](QImage& image) { return raster::line(image, from, to, width, rgb); });
+    draw([&](const raster::Target& target) { return raster::line(target, from, to, width, rgb); });
     m_current = {x2, y2};
 }
 
@@ -171,7 +174,7 @@ void Canvas::pset(double x, double y, const QColor& colour)
     record({Primitive::Kind::Dot, x, y, x, y, 0, QColor(rgb)});
     const QPointF centre = toDevice(x, y);
     const int width = devicePenWidth();
-    draw([&](QImage& image) { return raster::dot(image, centre, width, rgb); });
+    draw([&](const raster::Target& target) { return raster::dot(target, centre, width, rgb); });
     m_current = {x, y};
 }
 
@@ -182,19 +185,33 @@ void Canvas::circle(double x, double y, double radius, const QColor& colour)
     const QPointF centre = toDevice(x, y);
     const double pixels = std::abs(radius * m_scale.pixelsPerUnitX()) * m_dpr;
     const int width = devicePenWidth();
-    draw([&](QImage& image) { return raster::circle(image, centre, pixels, width, rgb); });
+    draw([&](const raster::Target& target) { return raster::circle(target, centre, pixels, width, rgb); });
     m_current = {x, y};
 }
 
 void Canvas::cls()
 {
     record({Primitive::Kind::Clear, 0, 0, 0, 0, 0, m_backColor});
-    if (m_autoRedraw)
-        m_persistent.fill(m_backColor);
-    // Copied into the existing image: a panel cleared every frame allocates nothing.
-    std::memcpy(m_screen.bits(), m_persistent.constBits(), static_cast<size_t>(m_screen.sizeInBytes()));
     m_current = {m_scale.left, m_scale.top};
-    markDirty(m_screen.rect());
+    if (m_autoRedraw) {
+        m_persistent.fill(m_backColor);
+        m_screen.fill(m_backColor);
+        m_transient = QRect();
+        markDirty(m_screen.rect());
+        return;
+    }
+    // Only the rows where transient drawing stands are copied back from the persistent layer,
+    // so clearing a few red lines off a full-screen field stays cheap.
+    const QRect area = std::exchange(m_transient, QRect());
+    if (area.isEmpty())
+        return;
+    const auto bytesPerPixel = sizeof(QRgb);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::memcpy(m_screen.scanLine(y) + area.left() * bytesPerPixel,
+                    m_persistent.constScanLine(y) + area.left() * bytesPerPixel,
+                    static_cast<size_t>(area.width()) * bytesPerPixel);
+    }
+    markDirty(area);
 }
 
 } // namespace platform

@@ -104,6 +104,8 @@ private:
     bool m_autoRedraw = false;
     QPointF m_current;
     QRect m_dirty;
+    // Where the screen may differ from the persistent layer: what a Cls must copy back.
+    QRect m_transient;
     std::function<void()> m_dirtyHandler;
     bool m_recording = false;
     std::vector<Primitive> m_log;

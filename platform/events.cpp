@@ -55,7 +55,6 @@ void Pacer::yield()
         const auto missed = (now - m_next) / m_period + 1;
         m_next += missed * m_period;
     }
-    flushDrawing();
     // An event loop with a timer, so the wait costs no CPU while events still run at once. A
     // timer may fire a little early; then the rest is waited for again.
     for (auto left = m_next - now; left > 0ns; left = m_next - steady_clock::now()) {
@@ -69,6 +68,8 @@ void frameYield()
 {
     // One clock for the whole program, so nested animations keep the same pace.
     static Pacer frameClock(std::chrono::nanoseconds(1'000'000'000 / 60));
+    // The frame stands complete now: it goes to the screen before the wait, not after it.
+    flushDrawing();
     frameClock.yield();
 }
 

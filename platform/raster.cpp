@@ -35,9 +35,10 @@ QPointF snap(QPointF p, int width)
 
 class SpanWriter {
 public:
-    SpanWriter(QImage& image, QRgb colour)
-        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()),
-          m_height(image.height()), m_colour(colour)
+    SpanWriter(const Target& target, QRgb colour)
+        : m_bits(target.image.bits()), m_mirror(target.mirror ? target.mirror->bits() : nullptr),
+          m_stride(target.image.bytesPerLine()), m_width(target.image.width()),
+          m_height(target.image.height()), m_colour(colour)
     {
     }
 
@@ -50,8 +51,12 @@ public:
         const int last = std::min(m_width - 1, static_cast<int>(std::ceil(right - 0.5)) - 1);
         if (first > last)
             return;
-        auto* row = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride);
-        std::fill(row + first, row + last + 1, m_colour);
+        for (uchar* bits : {m_bits, m_mirror}) {
+            if (bits) {
+                auto* row = reinterpret_cast<QRgb*>(bits + std::ptrdiff_t(y) * m_stride);
+                std::fill(row + first, row + last + 1, m_colour);
+            }
+        }
         touch(first, last, y);
     }
 
@@ -60,6 +65,8 @@ public:
         if (x < 0 || y < 0 || x >= m_width || y >= m_height)
             return;
         reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
+        if (m_mirror)
+            reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
         touch(int(x), int(x), int(y));
     }
 
@@ -78,6 +85,7 @@ private:
     }
 
     uchar* m_bits;
+    uchar* m_mirror;
     qsizetype m_stride;
     int m_width;
     int m_height;
@@ -114,9 +122,9 @@ void widen(double& left, double& right, double l, double r)
 
 // Pixels whose centres lie closer than radius to the segment ab: a capsule, which is a line
 // with round caps, or a disc when a == b.
-QRect capsule(QImage& image, QPointF a, QPointF b, double radius, QRgb colour)
+QRect capsule(const Target& target, QPointF a, QPointF b, double radius, QRgb colour)
 {
-    SpanWriter spans(image, colour);
+    SpanWriter spans(target, colour);
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
     const double length = std::hypot(dx, dy);
@@ -124,7 +132,7 @@ QRect capsule(QImage& image, QPointF a, QPointF b, double radius, QRgb colour)
     const double uy = length > 0 ? dy / length : 0;
 
     const int firstRow = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - radius)));
-    const int lastRow = std::min(image.height() - 1,
+    const int lastRow = std::min(target.image.height() - 1,
                                  static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
     // A vertical segment covers the same span on every row between its ends: only the rows of
     // its caps need the general test.
@@ -162,9 +170,9 @@ QRect capsule(QImage& image, QPointF a, QPointF b, double radius, QRgb colour)
 
 // A one-pixel line: one pixel per step along its longer axis, rounded the same way whichever
 // end it starts from.
-QRect thinLine(QImage& image, QPointF from, QPointF to, QRgb colour)
+QRect thinLine(const Target& target, QPointF from, QPointF to, QRgb colour)
 {
-    SpanWriter spans(image, colour);
+    SpanWriter spans(target, colour);
     auto x0 = static_cast<std::int64_t>(std::floor(clampCoordinate(from.x())));
     auto y0 = static_cast<std::int64_t>(std::floor(clampCoordinate(from.y())));
     auto x1 = static_cast<std::int64_t>(std::floor(clampCoordinate(to.x())));
@@ -180,7 +188,7 @@ QRect thinLine(QImage& image, QPointF from, QPointF to, QRgb colour)
     }
     const std::int64_t dx = x1 - x0;
     const std::int64_t dy = y1 - y0;
-    const std::int64_t limit = steep ? image.height() : image.width();
+    const std::int64_t limit = steep ? target.image.height() : target.image.width();
     const std::int64_t first = std::max<std::int64_t>(x0, 0);
     const std::int64_t last = std::min<std::int64_t>(x1, limit - 1);
     for (std::int64_t x = first; x <= last; ++x) {
@@ -201,33 +209,33 @@ QRect thinLine(QImage& image, QPointF from, QPointF to, QRgb colour)
 
 } // namespace
 
-QRect line(QImage& image, QPointF from, QPointF to, int width, QRgb colour)
+QRect line(const Target& target, QPointF from, QPointF to, int width, QRgb colour)
 {
     if (!finite(from) || !finite(to) || width < 1)
         return {};
     if (width == 1)
-        return thinLine(image, from, to, colour);
-    return capsule(image, snap(from, width), snap(to, width), width / 2.0, colour);
+        return thinLine(target, from, to, colour);
+    return capsule(target, snap(from, width), snap(to, width), width / 2.0, colour);
 }
 
-QRect dot(QImage& image, QPointF centre, int width, QRgb colour)
+QRect dot(const Target& target, QPointF centre, int width, QRgb colour)
 {
     if (!finite(centre) || width < 1)
         return {};
     if (width == 1)
-        return thinLine(image, centre, centre, colour);
+        return thinLine(target, centre, centre, colour);
     const QPointF c = snap(centre, width);
-    return capsule(image, c, c, width / 2.0, colour);
+    return capsule(target, c, c, width / 2.0, colour);
 }
 
-QRect circle(QImage& image, QPointF centre, double radius, int width, QRgb colour)
+QRect circle(const Target& target, QPointF centre, double radius, int width, QRgb colour)
 {
     if (!finite(centre) || !std::isfinite(radius) || width < 1)
         return {};
     radius = std::min(std::abs(radius), coordinateLimit);
     const auto cx = static_cast<std::int64_t>(std::floor(clampCoordinate(centre.x())));
     const auto cy = static_cast<std::int64_t>(std::floor(clampCoordinate(centre.y())));
-    SpanWriter spans(image, colour);
+    SpanWriter spans(target, colour);
 
     if (width == 1) {
         if (radius < 0.5) {
@@ -237,14 +245,14 @@ QRect circle(QImage& image, QPointF centre, double radius, int width, QRgb colou
         // Each octant pair is stepped along the axis in which it moves at most one pixel per step.
         const auto reach = static_cast<std::int64_t>(std::floor(radius / std::sqrt(2.0)));
         const std::int64_t firstX = std::max(-reach, -cx);
-        const std::int64_t lastX = std::min(reach, image.width() - 1 - cx);
+        const std::int64_t lastX = std::min(reach, target.image.width() - 1 - cx);
         for (std::int64_t d = firstX; d <= lastX; ++d) {
             const auto h = std::llround(std::sqrt(radius * radius - double(d * d)));
             spans.plot(cx + d, cy - h);
             spans.plot(cx + d, cy + h);
         }
         const std::int64_t firstY = std::max(-reach, -cy);
-        const std::int64_t lastY = std::min(reach, image.height() - 1 - cy);
+        const std::int64_t lastY = std::min(reach, target.image.height() - 1 - cy);
         for (std::int64_t d = firstY; d <= lastY; ++d) {
             const auto h = std::llround(std::sqrt(radius * radius - double(d * d)));
             spans.plot(cx - h, cy + d);
@@ -259,7 +267,7 @@ QRect circle(QImage& image, QPointF centre, double radius, int width, QRgb colou
     const double mx = cx + 0.5;
     const double my = cy + 0.5;
     const int firstRow = static_cast<int>(std::max<double>(0, std::floor(my - outer)));
-    const int lastRow = static_cast<int>(std::min<double>(image.height() - 1, std::ceil(my + outer)));
+    const int lastRow = static_cast<int>(std::min<double>(target.image.height() - 1, std::ceil(my + outer)));
     for (int row = firstRow; row <= lastRow; ++row) {
         const double h = row + 0.5 - my;
         if (h * h >= outer * outer)

@@ -11,14 +11,23 @@ namespace platform::raster {
 // line is given), so drawing it again in the background colour erases it without a trace.
 // Every function returns the rectangle of pixels it may have touched (clipped to the image).
 
+// The image to draw into and, optionally, a second image of the same size that receives the
+// same pixels in the same pass (the persistent layer beside the screen).
+struct Target {
+    // Implicit: a plain image is a target of its own.
+    Target(QImage& image, QImage* mirror = nullptr) : image(image), mirror(mirror) {}
+    QImage& image;
+    QImage* mirror;
+};
+
 // A line of `width` pixels with round caps; width 1 is a one-pixel-wide line through both end
 // pixels.
-QRect line(QImage& image, QPointF from, QPointF to, int width, QRgb colour);
+QRect line(const Target& target, QPointF from, QPointF to, int width, QRgb colour);
 
 // A round dot of `width` pixels centred on `centre`.
-QRect dot(QImage& image, QPointF centre, int width, QRgb colour);
+QRect dot(const Target& target, QPointF centre, int width, QRgb colour);
 
 // A circle outline of radius `radius` pixels about `centre`, `width` pixels thick.
-QRect circle(QImage& image, QPointF centre, double radius, int width, QRgb colour);
+QRect circle(const Target& target, QPointF centre, double radius, int width, QRgb colour);
 
 } // namespace platform::raster

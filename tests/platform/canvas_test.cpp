@@ -77,9 +77,15 @@ TEST(Canvas, ClsWithoutAutoRedrawLeavesThePersistentLayer)
     canvas.setAutoRedraw(false);
     canvas.line(-100, 50, 100, 50, red);
     EXPECT_EQ(canvas.pixel(0, 50), red);
+    canvas.takeDirty();
     canvas.cls();
     EXPECT_EQ(canvas.pixel(0, 50), white);
     EXPECT_EQ(canvas.pixel(0, 0), blue);
+    // Only where the transient line stood is copied back and repainted.
+    const QRect repainted = canvas.takeDirty();
+    EXPECT_TRUE(repainted.contains(canvas.devicePixel(0, 50)));
+    EXPECT_FALSE(repainted.contains(canvas.devicePixel(0, 0)));
+    EXPECT_EQ(testing_support::differingPixels(canvas.screen(), canvas.persistent()), 0);
 
     // Erasing a transient line over the persistent picture leaves a hole only until the next Cls.
     canvas.setDrawWidth(1);
