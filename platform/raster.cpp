@@ -43,21 +43,29 @@ public:
     }
 
     // Fills the pixels of row y whose centres lie strictly inside (left, right).
-    void fill(int y, double left, double right)
+    void fill(int y, double left, double right) { fillRows(y, y, left, right); }
+
+    // The same span on every row from firstRow to lastRow.
+    void fillRows(int firstRow, int lastRow, double left, double right)
     {
-        if (y < 0 || y >= m_height || !(left < right))
+        firstRow = std::max(firstRow, 0);
+        lastRow = std::min(lastRow, m_height - 1);
+        if (firstRow > lastRow || !(left < right))
             return;
         const int first = std::max(0, static_cast<int>(std::floor(left - 0.5)) + 1);
         const int last = std::min(m_width - 1, static_cast<int>(std::ceil(right - 0.5)) - 1);
         if (first > last)
             return;
-        for (uchar* bits : {m_bits, m_mirror}) {
-            if (bits) {
-                auto* row = reinterpret_cast<QRgb*>(bits + std::ptrdiff_t(y) * m_stride);
-                std::fill(row + first, row + last + 1, m_colour);
+        for (int y = firstRow; y <= lastRow; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride);
+            std::fill(row + first, row + last + 1, m_colour);
+            if (m_mirror) {
+                auto* mirrored = reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride);
+                std::fill(mirrored + first, mirrored + last + 1, m_colour);
             }
         }
-        touch(first, last, y);
+        touch(first, last, firstRow);
+        touch(first, last, lastRow);
     }
 
     void plot(std::int64_t x, std::int64_t y)
@@ -134,17 +142,23 @@ QRect capsule(const Target& target, QPointF a, QPointF b, double radius, QRgb co
     const int firstRow = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - radius)));
     const int lastRow = std::min(target.image.height() - 1,
                                  static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
-    // A vertical segment covers the same span on every row between its ends: only the rows of
-    // its caps need the general test.
-    const bool vertical = length > 0 && dx == 0;
-    const double top = std::min(a.y(), b.y());
-    const double bottom = std::max(a.y(), b.y());
+    // A vertical segment covers the same span on every row between its ends (the rows whose
+    // centres lie from its top to its bottom): only the rows of its caps need the general test.
+    int runFirst = lastRow + 1;
+    int runLast = lastRow;
+    if (length > 0 && dx == 0) {
+        runFirst = std::max(firstRow, static_cast<int>(std::ceil(std::min(a.y(), b.y()) - 0.5)));
+        runLast = std::min(lastRow, static_cast<int>(std::floor(std::max(a.y(), b.y()) - 0.5)));
+        spans.fillRows(runFirst, runLast, a.x() - radius, a.x() + radius);
+        if (runFirst > runLast)
+            runFirst = lastRow + 1;
+    }
     for (int row = firstRow; row <= lastRow; ++row) {
-        const double yc = row + 0.5;
-        if (vertical && yc >= top && yc <= bottom) {
-            spans.fill(row, a.x() - radius, a.x() + radius);
+        if (row == runFirst) {
+            row = runLast;
             continue;
         }
+        const double yc = row + 0.5;
         double left = std::numeric_limits<double>::infinity();
         double right = -left;
         for (QPointF end : {a, b}) {
