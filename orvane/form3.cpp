@@ -90,6 +90,14 @@ Form3::Form3(Program& program) : m_program(program)
     plot.setScaleHeight(800);
     Picture1->hide();
 
+    // Screen readers name sliders, value boxes and pictures by the captions that name them.
+    for (QWidget* control : {static_cast<QWidget*>(HScroll2), static_cast<QWidget*>(Text2)})
+        control->setAccessibleName(Label1->text());
+    for (QWidget* control : {static_cast<QWidget*>(HScroll3), static_cast<QWidget*>(Text3)})
+        control->setAccessibleName(Label2->text());
+    Picture3->setAccessibleName(QStringLiteral("Phasenzeiger"));
+    Picture1->setAccessibleName(Label4->text());
+
     connect(HScroll2, &platform::Slider::change, this, &Form3::onHScroll2Change);
     connect(HScroll3, &platform::Slider::change, this, &Form3::onHScroll3Change);
     connect(Command1, &platform::Button::click, this, &Form3::onCommand1Click);
