@@ -271,13 +271,7 @@ TEST_F(Form3Scan, IsPacedAtOneSamplePerFourMilliseconds)
     EXPECT_LT(took.count(), 12.0);
 }
 
-class Form3ScanDeath : public ::testing::Test {
-protected:
-    // Re-run in a fresh process: a plain fork after other tests have started Qt's painting
-    // threads can hang.
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
-    void TearDown() override { GTEST_FLAG_SET(death_test_style, "fast"); }
-};
+using Form3ScanDeath = ::testing::Test;
 
 TEST_F(Form3ScanDeath, ClosingTheWindowInMidScanEndsTheProgram)
 {

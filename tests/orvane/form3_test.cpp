@@ -287,12 +287,7 @@ TEST(Form3, ClsButtonsAndAClickOnThePlotHideTheirPanels)
     EXPECT_FALSE(form.Picture1->isVisible());
 }
 
-// Re-run in a fresh process: a plain fork after the other tests have started Qt's threads can hang.
-class Form3Death : public ::testing::Test {
-protected:
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
-    void TearDown() override { GTEST_FLAG_SET(death_test_style, "fast"); }
-};
+using Form3Death = ::testing::Test;
 
 TEST_F(Form3Death, ClosingTheWindowEndsTheWholeProgram)
 {
