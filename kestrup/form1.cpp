@@ -6,7 +6,6 @@
 #include <platform/numbers.h>
 
 #include <cmath>
-#include <tuple>
 
 namespace kestrup {
 namespace {
@@ -110,12 +109,9 @@ void Form1::createParameterFrame()
     platform::setGeometry(HScroll6, 240, 1800, 1215, 255);
     Text3 = valueBox(QStringLiteral("Text3"), Frame4, 1800);
     // Screen readers name sliders and value boxes by the caption above them.
-    for (const auto& [slider, box, name] : {std::tuple{HScroll4, Text1, Label4->text()},
-                                            std::tuple{HScroll5, Text2, Label5->text()},
-                                            std::tuple{HScroll6, Text3, Label6->text()}}) {
-        slider->setAccessibleName(name);
-        box->setAccessibleName(name);
-    }
+    platform::nameAfter(Label4, {HScroll4, Text1});
+    platform::nameAfter(Label5, {HScroll5, Text2});
+    platform::nameAfter(Label6, {HScroll6, Text3});
     // Only the caption is large; what the frame holds keeps the window's font.
     for (QWidget* child : Frame4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->setFont(platform::layoutFont(8.25));

@@ -98,6 +98,13 @@ Form2::Form2(Program& program) : m_program(program)
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     platform::setGeometry(Label8, 0, 0, 2655, 255);
 
+    // Screen readers name sliders, value boxes and pictures by the captions that name them.
+    platform::nameAfter(label1, {HScroll1, Text1});
+    platform::nameAfter(Label2, {HScroll2, Text3});
+    platform::nameAfter(Label3, {HScroll3, Text2});
+    Picture1->setAccessibleName(QStringLiteral("Wellen"));
+    Picture2->setAccessibleName(QStringLiteral("Phasenzeiger"));
+
     connect(Command1, &platform::Button::click, this, &Form2::onCommand1Click);
     connect(Command2, &platform::Button::click, this, &Form2::onCommand2Click);
     connect(Command3, &platform::Button::click, this, &Form2::onCommand3Click);

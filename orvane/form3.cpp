@@ -91,12 +91,10 @@ Form3::Form3(Program& program) : m_program(program)
     Picture1->hide();
 
     // Screen readers name sliders, value boxes and pictures by the captions that name them.
-    for (QWidget* control : {static_cast<QWidget*>(HScroll2), static_cast<QWidget*>(Text2)})
-        control->setAccessibleName(Label1->text());
-    for (QWidget* control : {static_cast<QWidget*>(HScroll3), static_cast<QWidget*>(Text3)})
-        control->setAccessibleName(Label2->text());
+    platform::nameAfter(Label1, {HScroll2, Text2});
+    platform::nameAfter(Label2, {HScroll3, Text3});
+    platform::nameAfter(Label4, {Picture1});
     Picture3->setAccessibleName(QStringLiteral("Phasenzeiger"));
-    Picture1->setAccessibleName(Label4->text());
 
     connect(HScroll2, &platform::Slider::change, this, &Form3::onHScroll2Change);
     connect(HScroll3, &platform::Slider::change, this, &Form3::onHScroll3Change);

@@ -30,6 +30,12 @@ void setBackColor(QWidget* control, const QColor& colour)
     control->setAutoFillBackground(true);
 }
 
+void nameAfter(const QLabel* caption, std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* control : controls)
+        control->setAccessibleName(caption->text().simplified());
+}
+
 Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     keepMouseInput(this);

@@ -7,11 +7,16 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <initializer_list>
+
 namespace platform {
 
 // Fills a control's background with a colour of its own (check boxes and frames, which Qt
 // paints in the button and window colours).
 void setBackColor(QWidget* control, const QColor& colour);
+
+// Names controls for screen readers after the caption that names them on the screen.
+void nameAfter(const QLabel* caption, std::initializer_list<QWidget*> controls);
 
 // A push button: click on a left click, mouseDown for any button, in the button's own twips.
 class Button : public QPushButton {

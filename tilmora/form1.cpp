@@ -137,10 +137,9 @@ void form1::placeControls()
     platform::setGeometry(Picture1, 120, 5640, 14415, 3015);
 
     // Screen readers name each control by the caption that names it on the screen.
-    HScroll1->setAccessibleName(QStringLiteral("Wellenlänge"));
-    HScroll2->setAccessibleName(QStringLiteral("Zeitdehnung"));
-    HScroll3->setAccessibleName(QStringLiteral("Gangdifferenz"));
-    Text1->setAccessibleName(QStringLiteral("Gangdifferenz in Wellenlänge bzw. Grad"));
+    platform::nameAfter(Label1, {HScroll1});
+    platform::nameAfter(Label2, {HScroll2});
+    platform::nameAfter(Label3, {HScroll3, Text1});
     Text4->setAccessibleName(QStringLiteral("Bildunterschrift"));
     Text2->setAccessibleName(QStringLiteral("Farbreiz W1 oder W2"));
     Text3->setAccessibleName(QStringLiteral("Farbreiz W1+W2"));

@@ -42,14 +42,23 @@ check_program orvane : \
     "push button${tab}Zeigerformalismus" "push button${tab}Huyghenssches Prinzip" "push button${tab}Ende" \
     "label${tab}Huyghenssches Prinzip und  Zeigerformalismus."
 
+check_program orvane "xdotool mousemove 116 100 click 1; sleep 1" \
+    "scroll bar${tab}Wellenlänge" "scroll bar${tab}Geschwindigkeit" "scroll bar${tab}Phasenverschiebung" \
+    "text${tab}Geschwindigkeit" "push button${tab}Start W1/Menu" "push button${tab}Vektorsumme W1+W2" \
+    "filler${tab}Wellen" "filler${tab}Phasenzeiger"
+
+check_program orvane "xdotool mousemove 108 284 click 1; sleep 1.5" \
+    "scroll bar${tab}Zahl der Elementarwellen" "scroll bar${tab}Wellenlänge" "text${tab}Zahl der Elementarwellen" \
+    "push button${tab}Menu" "filler${tab}Amplitudenverteilung"
+
 check_program kestrup : \
     "scroll bar${tab}Frequenz" "scroll bar${tab}Wellenlänge" "scroll bar${tab}Gangdifferenz" \
-    "check box${tab}Punkte" "check box${tab}Zeiger" "check box${tab}Linie" \
+    "check box${tab}Punkte" "check box${tab}Zeiger" "check box${tab}Linie" "filler${tab}Zeigerkette" \
     "push button${tab}Halt/Weiter" "push button${tab}Ende" "label${tab}Mausklick verbirgt die Zeigerkette"
 
 check_program tilmora : \
-    "scroll bar${tab}Wellenlänge" "scroll bar${tab}Zeitdehnung" "scroll bar${tab}Gangdifferenz" \
-    "push button${tab}Start/Stopp" "push button${tab}Welle 2 on/off" "label${tab}    Wellenlänge"
+    "scroll bar${tab}Wellenlänge" "scroll bar${tab}Zeitdehnung" \
+    "scroll bar${tab}Gangdifferenz in Wellenlänge bzw. Grad" "filler${tab}Wellen" "push button${tab}Start/Stopp" "push button${tab}Welle 2 on/off" "label${tab}    Wellenlänge"
 
 if ((failures > 0)); then
     echo "$failures accessibility checks failed"
