@@ -8,7 +8,7 @@ ky() { echo $(( ($1 + 1500) * 983 / 2925 )); }
 "$build/kestrup/kestrup" &
 pid=$!
 expect_window "$kestrup"
-screenshot kestrup-start 1
+screenshot "" 1
 # Row 1 swings 60 form units about y = 0.
 expect_some 0 "$(ky -70)" 1200 $(( $(ky 70) - $(ky -70) )) "0,0,0" 200 "line of Welle1"
 expect_none 0 "$(ky -70)" 1200 $(( $(ky 70) - $(ky -70) )) "0,0,255" "no phasors before Zeiger is checked"

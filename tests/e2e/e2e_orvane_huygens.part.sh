@@ -11,12 +11,12 @@ pid=$!
 expect_window "$menu"
 click "$(px 1627)" "$(px 4267)"   # "Huyghenssches Prinzip"
 expect_window "$huygens"
-screenshot orvane-huygens 0.8
+screenshot "" 0.8
 expect_some "$(hx -20)" "$(hy -160)" 14 $(( $(hy 160) - $(hy -160) )) "0,0,0" 50 "source dots on x = 0"
 expect_some "$(hx 1500)" "$(hy -1000)" 400 400 "0,0,0" 200 "circles of the field"
 expect_none 0 "$(hy -1000)" 1280 800 "255,0,0" "no red before a press"
 click "$(hx 1000)" "$(hy 200)" 1 0.5
-screenshot orvane-huygens-phasors
+screenshot ""
 # The panel stands with its top-left corner at the pointer: its chain ends in a red resultant.
 expect_some "$(hx 1000)" "$(hy 200)" 350 320 "255,0,0" 20 "red resultant in the panel"
 click "$(hx 2000)" "$(hy 0)" 3 6.5   # right press: the scan runs about 5 s

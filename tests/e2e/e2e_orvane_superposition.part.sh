@@ -13,7 +13,7 @@ expect_window "$menu"
 click "$(px 1747)" "$(px 1507)"   # "Zeigerformalismus"
 expect_window "$superposition"
 expect_no_window "$menu"
-screenshot orvane-superposition-loaded
+screenshot ""
 expect_pixel "$(px 2200)" "$(px 3700)" "224,224,224" "left column background"
 click "$(px 1087)" "$(px 367)" 1 0.8   # "Start W1/Menu"
 screenshot orvane-superposition-running

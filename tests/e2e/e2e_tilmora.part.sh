@@ -8,7 +8,7 @@ ty() { echo $(( (1400 + $1 * 1500 / 1000) * 1013 / 3000 )); }
 "$build/tilmora/tilmora" &
 pid=$!
 expect_window "$tilmora"
-screenshot tilmora-start
+screenshot ""
 expect_pixel "$(px 9900)" "$(px 600)" "255,0,0" "Start/Stopp indicator before the start"
 expect_none 0 "$(ty 80)" 1260 $(( $(ty 280) - $(ty 80) )) "128,255,0" "no bars before the start"
 click "$(px 8460)" "$(px 780)"   # "Start/Stopp"
