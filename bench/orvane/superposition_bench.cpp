@@ -8,19 +8,17 @@
 #include <platform/application.h>
 #include <platform/events.h>
 
+#include <support/animation_run.h>
+
 #include <QApplication>
-#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-struct Run {
+struct Run : bench::Run {
     double frames = 0;
-    double wallSeconds = 0;
-    double cpuSeconds = 0;
 };
 
 // Opens the window from the menu, starts the animation and stops it after `seconds`, as the user
@@ -30,13 +28,8 @@ Run animate(orvane::Program& program, double seconds)
     orvane::Form2& form = program.form2();
     program.form1().onCommand2Click();
     const float startPhase = form.timePhase;
-    QTimer::singleShot(static_cast<int>(seconds * 1000), &form, [&form] { form.onCommand1Click(); });
-    const auto wallStart = std::chrono::steady_clock::now();
-    const std::clock_t cpuStart = std::clock();
-    form.onCommand1Click();
-    Run run;
-    run.cpuSeconds = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-    run.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const auto click = [&form] { form.onCommand1Click(); };
+    Run run{bench::timeAnimation(&form, std::chrono::milliseconds(static_cast<int>(seconds * 1000)), click, click)};
     run.frames = (form.timePhase - startPhase) / form.phaseStep;
     return run;
 }

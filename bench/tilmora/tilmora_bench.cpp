@@ -7,18 +7,16 @@
 #include <platform/application.h>
 #include <platform/events.h>
 
+#include <support/animation_run.h>
+
 #include <QApplication>
-#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-struct Run {
-    double cpuSeconds = 0;
-    double wallSeconds = 0;
+struct Run : bench::Run {
     double frames = 0;
 };
 
@@ -26,13 +24,8 @@ struct Run {
 Run animate(tilmora::form1& window, std::chrono::milliseconds duration)
 {
     const float startPhase = window.timePhase;
-    QTimer::singleShot(duration, &window, [&window] { window.onCommand3Click(); });
-    const std::clock_t cpuStart = std::clock();
-    const auto wallStart = std::chrono::steady_clock::now();
-    window.onCommand3Click();
-    Run run;
-    run.cpuSeconds = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-    run.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const auto click = [&window] { window.onCommand3Click(); };
+    Run run{bench::timeAnimation(&window, duration, click, click)};
     run.frames = (window.timePhase - startPhase) / window.phaseStep;
     return run;
 }
