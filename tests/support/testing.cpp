@@ -1,6 +1,8 @@
 #include "testing.h"
 
 #include <QCoreApplication>
+#include <QApplication>
+#include <QTest>
 #include <QTimer>
 
 namespace testing_support {
@@ -42,6 +44,27 @@ int differingPixels(const QImage& a, const QImage& b)
 QPoint centreOf(const QWidget* widget)
 {
     return widget->rect().center();
+}
+
+} // namespace testing_support
+
+namespace testing_support {
+
+std::vector<QWidget*> tabCycle(QWidget* window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    std::vector<QWidget*> visited;
+    window->setFocus();
+    for (int step = 0; step < 200; ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        if (!next || (!visited.empty() && next == visited.front()))
+            break;
+        visited.push_back(next);
+    }
+    return visited;
 }
 
 } // namespace testing_support

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,5 +24,12 @@ int differingPixels(const QImage& a, const QImage& b);
 
 // The centre of a widget in its own coordinates.
 QPoint centreOf(const QWidget* widget);
+
+} // namespace testing_support
+
+namespace testing_support {
+
+// The controls that Tab visits in a shown, active window, in order, once round.
+std::vector<QWidget*> tabCycle(QWidget* window);
 
 } // namespace testing_support
