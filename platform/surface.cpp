@@ -54,7 +54,16 @@ void Surface::refresh()
         return;
     const qreal dpr = m_canvas.devicePixelRatio();
     const QRectF logical(dirty.x() / dpr, dirty.y() / dpr, dirty.width() / dpr, dirty.height() / dpr);
-    update(logical.toAlignedRect().translated(m_border, m_border));
+    // The controls standing on the surface cover the picture beneath them: leaving them out of
+    // the repaint spares redrawing every button over a panel that is cleared each frame.
+    QRegion region(logical.toAlignedRect().translated(m_border, m_border));
+    for (const QObject* child : children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        if (control && control->isVisible() && !control->isWindow())
+            region -= control->geometry();
+    }
+    if (!region.isEmpty())
+        update(region);
 }
 
 Canvas& Surface::canvas()
