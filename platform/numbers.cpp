@@ -42,11 +42,6 @@ QColor buttonTextColour()
     return rgb(0, 0, 0);
 }
 
-QColor buttonFaceColour()
-{
-    return rgb(240, 240, 240);
-}
-
 std::int16_t toInteger(double value)
 {
     // Out of range is an overflow, which ends nothing here: it saturates.

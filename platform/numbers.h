@@ -14,7 +14,6 @@ QColor rgb(int r, int g, int b);
 QColor windowBackgroundColour();
 QColor windowTextColour();
 QColor buttonTextColour();
-QColor buttonFaceColour();
 
 // To a 16-bit integer: nearest, halves to even.
 std::int16_t toInteger(double value);
