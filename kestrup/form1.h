@@ -2,6 +2,7 @@
 
 #include <platform/controls.h>
 #include <platform/form.h>
+#include <platform/nesting.h>
 #include <platform/surface.h>
 
 #include <QPointF>
@@ -145,8 +146,8 @@ private:
     void drawPhasorChain();
     void drawMeasuringLine();
 
-    // Set while a frame loop runs: a second start then leaves the frames to that loop.
-    bool m_animating = false;
+    // One frame loop at most: a second start leaves the frames to the running loop.
+    platform::LoopNesting m_frameLoops{1};
 };
 
 } // namespace kestrup

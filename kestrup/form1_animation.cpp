@@ -45,14 +45,13 @@ void Form1::animateWaves()
     // A start from inside a running loop's yield (the chain box's click, "Halt/Weiter" twice)
     // leaves the frames to that loop, which reads halted at its next frame top just as a nested
     // loop would; so repeated clicks never deepen the stack.
-    if (m_animating)
+    if (m_frameLoops.full())
         return;
-    m_animating = true;
+    const platform::LoopNesting::Level level(m_frameLoops);
     while (halted != 1) {
         drawFrame();
         platform::frameYield();
     }
-    m_animating = false;
 }
 
 void Form1::drawFrame()

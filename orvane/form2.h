@@ -2,6 +2,7 @@
 
 #include <platform/controls.h>
 #include <platform/form.h>
+#include <platform/nesting.h>
 
 #include <array>
 #include <cstdint>
@@ -36,6 +37,9 @@ public:
     void redrawHalted();
     // The selected point's phasors at full size, while halted.
     void drawSelectedPhasors();
+
+    const platform::LoopNesting& animations() const { return m_animations; }
+    const platform::LoopNesting& haltedRedraws() const { return m_haltedRedraws; }
 
     platform::Button* Command1 = nullptr;
     platform::Label* Label5 = nullptr;
@@ -114,6 +118,9 @@ private:
     bool sumShown() const { return wave2Off == 0 && sumOff == 0; }
 
     Program& m_program;
+    // Quick restarts nest frame loops, slider moves while halted nest redraws; these bound how deep.
+    platform::LoopNesting m_animations;
+    platform::LoopNesting m_haltedRedraws;
 };
 
 } // namespace orvane

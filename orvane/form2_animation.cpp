@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include <platform/events.h>
+#include <platform/nesting.h>
 #include <platform/numbers.h>
 
 #include <cmath>
@@ -35,8 +36,13 @@ double cosine(float phase)
 
 } // namespace
 
+// At the nesting limit a restart leaves the frames to the innermost running loop, which goes on
+// as halted is 0 again; the picture and every later halt are the same.
 void Form2::animateWaves()
 {
+    if (m_animations.full())
+        return;
+    const platform::LoopNesting::Level level(m_animations);
     platform::Canvas& waves = Picture1->canvas();
     platform::Canvas& panel = Picture2->canvas();
     for (;;) {
@@ -182,8 +188,12 @@ void Form2::eraseMarkerColumns()
     waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y, white);
 }
 
+// A slider moved during the redraw nests another one; the deepest redraw allowed holds input
+// back until it ends.
 void Form2::redrawHalted()
 {
+    const platform::LoopNesting::Level level(m_haltedRedraws);
+    const platform::InputHold hold(m_haltedRedraws.full());
     platform::Canvas& waves = Picture1->canvas();
     const std::int16_t last = static_cast<std::int16_t>(pointCount - 1);
     for (pointIndex = 0; pointIndex <= last; ++pointIndex) {

@@ -2,6 +2,7 @@
 
 #include <platform/controls.h>
 #include <platform/form.h>
+#include <platform/nesting.h>
 #include <platform/surface.h>
 
 #include <array>
@@ -32,6 +33,8 @@ public:
 
     // The field of elementary waves: source dots, the axis and the rings of circles.
     void drawField();
+
+    const platform::LoopNesting& scans() const { return m_scans; }
 
     platform::Slider* HScroll2 = nullptr;
     platform::TextBox* Text2 = nullptr;
@@ -87,6 +90,8 @@ private:
     void scanAmplitude(double x);
 
     Program& m_program;
+    // Right presses during a scan nest scans; this bounds how deep.
+    platform::LoopNesting m_scans;
 };
 
 } // namespace orvane

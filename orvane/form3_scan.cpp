@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include <platform/events.h>
+#include <platform/nesting.h>
 #include <platform/numbers.h>
 
 #include <chrono>
@@ -18,9 +19,13 @@ const QColor red = platform::rgb(255, 0, 0);
 
 // Runs the point display down the vertical cut through x, plotting the resultant's length at
 // every sample. Handlers run inside the yield; N and the wavelength are read afresh at every
-// sample, and the yield stands outside every loop over the sources.
+// sample, and the yield stands outside every loop over the sources. The deepest scan allowed
+// holds input back until it ends, so a further press then starts its scan after this one
+// instead of inside it.
 void Form3::scanAmplitude(double x)
 {
+    const platform::LoopNesting::Level level(m_scans);
+    const platform::InputHold hold(m_scans.full());
     Picture1->show();
     Picture3->show();
     platform::Canvas& plot = Picture1->canvas();

@@ -1,5 +1,6 @@
 #include "events.h"
 
+#include "nesting.h"
 #include "refresh.h"
 
 #include <QCoreApplication>
@@ -14,17 +15,29 @@ namespace {
 
 bool pacingEnabled = true;
 
+std::function<void()>& tickObserver()
+{
+    static std::function<void()> observer;
+    return observer;
+}
+
 std::function<void()>& endHandler()
 {
     static std::function<void()> handler;
     return handler;
 }
 
+// Input waits in the queue while an InputHold is active.
+QEventLoop::ProcessEventsFlags yieldFlags()
+{
+    return InputHold::holding() ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
+}
+
 } // namespace
 
 void doEvents()
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::processEvents(yieldFlags());
 }
 
 Pacer::Pacer(std::chrono::nanoseconds period) : m_period(period) {}
@@ -39,8 +52,15 @@ bool Pacer::enabled()
     return pacingEnabled;
 }
 
+void Pacer::setTickObserver(std::function<void()> observer)
+{
+    tickObserver() = std::move(observer);
+}
+
 void Pacer::yield()
 {
+    if (tickObserver())
+        tickObserver()();
     if (!pacingEnabled) {
         doEvents();
         return;
@@ -60,7 +80,7 @@ void Pacer::yield()
     for (auto left = m_next - now; left > 0ns; left = m_next - steady_clock::now()) {
         QEventLoop loop;
         QTimer::singleShot(ceil<milliseconds>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        loop.exec(yieldFlags());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <platform/controls.h>
 #include <platform/form.h>
+#include <platform/nesting.h>
 #include <platform/surface.h>
 
 #include <QColor>
@@ -37,6 +38,8 @@ public:
     void wellen();
     // Looks up the colour of the wavelength and paints the swatch of one wave.
     void wavelengthColour();
+
+    const platform::LoopNesting& frameLoops() const { return m_frameLoops; }
 
     // Column arrays hold 201 entries; only the first pointCount are filled and read.
     using ColumnArray = std::array<float, 201>;
@@ -127,6 +130,9 @@ private:
     void drawSinglePhasors();
     void drawPhasorSum();
     void sweepColumn(std::int16_t i);
+
+    // Quick restarts nest frame loops; this bounds how deep.
+    platform::LoopNesting m_frameLoops;
 };
 
 } // namespace tilmora

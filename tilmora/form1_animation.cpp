@@ -13,11 +13,14 @@ namespace tilmora {
 
 // Runs inside the Start click. Every other handler, a second Start click included, runs inside
 // its yields; a restart before this loop has reached its frame boundary nests a second loop,
-// and the shared column counter then ends this loop's sweep when the nested one returns.
+// and the shared column counter then ends this loop's sweep when the nested one returns. At the
+// nesting limit a restart leaves the frames to the innermost loop, which goes on as halted is 0
+// again; the bars and every later halt are the same.
 void form1::wellen()
 {
-    if (halted != 0)
+    if (halted != 0 || m_frameLoops.full())
         return;
+    const platform::LoopNesting::Level level(m_frameLoops);
     for (;;) {
         if (halted == 1)
             return;

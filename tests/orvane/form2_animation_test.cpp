@@ -447,6 +447,37 @@ TEST_F(Form2Animation, StartingTheAnimationInsideAHaltedRedrawCutsTheRedrawShort
     EXPECT_EQ(bands, 3);
 }
 
+TEST_F(Form2Animation, QuickRestartsNestFrameLoopsOnlyUpToTheLimit)
+{
+    orvane::Form2& f = form();
+    waves().setRecording(false);
+    panel().setRecording(false);
+    // Menu, "Zeigerformalismus" and Start at three yields in a row, 300 times: each restart
+    // comes before the halted loop reaches its frame top.
+    int restarts = 0;
+    std::function<void()> restart = [&] {
+        f.onCommand1Click();
+        atYield(1, [&] {
+            program.form1().onCommand2Click();
+            atYield(1, [&] {
+                if (++restarts < 300)
+                    atYield(1, restart);
+                else
+                    atYield(1, [&] { f.onCommand1Click(); });
+                f.onCommand1Click();
+            });
+        });
+    };
+    atYield(1, restart);
+    f.onCommand1Click();
+    EXPECT_EQ(restarts, 300);
+    EXPECT_EQ(f.animations().deepest(), f.animations().limit());
+    EXPECT_EQ(f.animations().depth(), 0);
+    EXPECT_EQ(f.halted, 1);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(program.form1().isVisible());
+}
+
 TEST_F(Form2Animation, SlidersAtBothEndsWhileRunningKeepTheAnimationGoing)
 {
     orvane::Form2& f = form();

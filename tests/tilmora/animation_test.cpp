@@ -233,9 +233,12 @@ TEST_F(AnimationTest, HundredsOfQuickStartClicksUnwindCleanly)
     };
     post(click);
     // 400 clicks, each at the next yield of the innermost loop: every stop and start within one
-    // sweep nests a loop, and the last click stops them all.
+    // sweep nests a loop up to the nesting limit, beyond which the innermost loop goes on; the
+    // last click stops them all.
     QTest::mouseClick(window.Command3, Qt::LeftButton);
     EXPECT_EQ(clicks, 399);
+    EXPECT_EQ(window.frameLoops().deepest(), window.frameLoops().limit());
+    EXPECT_EQ(window.frameLoops().depth(), 0);
     EXPECT_EQ(window.halted, 1);
     EXPECT_EQ(window.Label10->backColor(), QColor(255, 0, 0));
     // The window still answers a plain start and stop.
