@@ -2,6 +2,8 @@
 
 #include <platform/events.h>
 
+#include <utility>
+
 namespace orvane {
 
 void Form3::placeSources()
@@ -14,7 +16,9 @@ void Form3::placeSources()
     }
 }
 
-// Both layers are cleared first, so that only the new field remains.
+// Both layers are cleared first, so that only the new field remains. A slider redraw never
+// yields, also when the window shows while it still loads: a slider dragged then would
+// otherwise nest one yielding redraw inside the other without end.
 void Form3::redrawField()
 {
     platform::Canvas& field = canvas();
@@ -22,7 +26,9 @@ void Form3::redrawField()
     field.setAutoRedraw(true);
     field.cls();
     field.setAutoRedraw(true);
+    const std::int16_t loadingBefore = std::exchange(loading, std::int16_t{0});
     drawField();
+    loading = loadingBefore;
     field.setAutoRedraw(false);
 }
 

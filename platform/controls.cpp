@@ -134,6 +134,8 @@ Slider::Slider(int min, int max, int value, int smallChange, int largeChange, QW
 {
     keepMouseInput(this);
     setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's own menu of scroll commands, in English, is no part of a slider.
+    setContextMenuPolicy(Qt::NoContextMenu);
     // A scroll bar turns its keys round by default; a slider's right arrow must increase it.
     setInvertedControls(false);
     setRange(min, max);

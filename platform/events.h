@@ -40,7 +40,7 @@ void flushDrawing();
 
 // Ends the program at once with status 0: nothing after the call runs, no window stays.
 [[noreturn]] void end();
-// Replaces what end() does (tests); the handler must not return.
+// Runs first when end() is called (tests report with it); it may end the process itself.
 void setEndHandler(std::function<void()> handler);
 
 } // namespace platform

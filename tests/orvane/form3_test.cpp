@@ -196,6 +196,32 @@ TEST(Form3, WavelengthSliderRedrawsTheRingsWithoutYieldingAndHidesThePanel)
     EXPECT_EQ(testing_support::differingPixels(form.canvas().persistent(), fresh.form3().canvas().persistent()), 0);
 }
 
+TEST(Form3, ASliderMovedWhileTheWindowStillLoadsRedrawsWithoutYielding)
+{
+    // A second menu click shows the window half loaded; its sliders can then move.
+    orvane::Program program;
+    orvane::Form3& form = program.form3();
+    int redrawsDone = 0;
+    bool yieldedInsideARedraw = false;
+    testing_support::post([&] {
+        form.show();
+        for (int value : {150, 60}) {
+            testing_support::post([&] { yieldedInsideARedraw |= redrawsDone < 2; });
+            form.HScroll3->setValue(value);
+            ++redrawsDone;
+        }
+    });
+    form.show();
+    EXPECT_EQ(redrawsDone, 2);
+    EXPECT_FALSE(yieldedInsideARedraw);
+    EXPECT_EQ(form.loading, 0);
+    // The slider's field stands, as if the window had loaded at wavelength 60.
+    orvane::Program fresh;
+    fresh.form3().show();
+    fresh.form3().HScroll3->setValue(60);
+    EXPECT_EQ(testing_support::differingPixels(form.canvas().persistent(), fresh.form3().canvas().persistent()), 0);
+}
+
 TEST(Form3, NumberSliderPlacesTheSourcesAndKeepsTheUnusedEntries)
 {
     orvane::Program program;

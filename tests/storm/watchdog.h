@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace storm {
+
+// Fails the process when it has not ended after a bound: a hang is a failure, not a stuck CI job.
+// Runs on a thread of its own, so it fires even when the user-interface thread hangs.
+class Watchdog {
+public:
+    // `report` runs on the watchdog's thread before the process ends with status 2; it must only
+    // read what is safe to read from another thread.
+    Watchdog(std::chrono::seconds bound, std::function<void()> report);
+    ~Watchdog();
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stop = false;
+    std::thread m_thread;
+};
+
+} // namespace storm
