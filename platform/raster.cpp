@@ -242,6 +242,24 @@ QRect dot(const Target& target, QPointF centre, int width, QRgb colour)
     return capsule(target, c, c, width / 2.0, colour);
 }
 
+namespace {
+
+// Steps d over first..last for an octant pair whose points stand round(sqrt(r² - d²)) off the
+// centre across the stepping axis. Near d = 0 they stand farther off than `farthest`, beyond the
+// image on both sides: a circle much larger than the image is stepped only where it shows.
+template<typename Plot>
+void stepVisibleArc(std::int64_t first, std::int64_t last, double radius, std::int64_t farthest, Plot plot)
+{
+    const double hidden = radius * radius - (farthest + 0.5) * (farthest + 0.5);
+    const auto skip = hidden > 0 ? static_cast<std::int64_t>(std::floor(std::sqrt(hidden))) : 0;
+    for (std::int64_t d = first; d <= std::min(last, -skip); ++d)
+        plot(d);
+    for (std::int64_t d = std::max(first, skip == 0 ? 1 : skip); d <= last; ++d)
+        plot(d);
+}
+
+} // namespace
+
 QRect circle(const Target& target, QPointF centre, double radius, int width, QRgb colour)
 {
     if (!finite(centre) || !std::isfinite(radius) || width < 1)
@@ -258,20 +276,21 @@ QRect circle(const Target& target, QPointF centre, double radius, int width, QRg
         }
         // Each octant pair is stepped along the axis in which it moves at most one pixel per step.
         const auto reach = static_cast<std::int64_t>(std::floor(radius / std::sqrt(2.0)));
-        const std::int64_t firstX = std::max(-reach, -cx);
-        const std::int64_t lastX = std::min(reach, target.image.width() - 1 - cx);
-        for (std::int64_t d = firstX; d <= lastX; ++d) {
-            const auto h = std::llround(std::sqrt(radius * radius - double(d * d)));
-            spans.plot(cx + d, cy - h);
-            spans.plot(cx + d, cy + h);
-        }
-        const std::int64_t firstY = std::max(-reach, -cy);
-        const std::int64_t lastY = std::min(reach, target.image.height() - 1 - cy);
-        for (std::int64_t d = firstY; d <= lastY; ++d) {
-            const auto h = std::llround(std::sqrt(radius * radius - double(d * d)));
-            spans.plot(cx - h, cy + d);
-            spans.plot(cx + h, cy + d);
-        }
+        const auto height = [radius](std::int64_t d) { return std::llround(std::sqrt(radius * radius - double(d * d))); };
+        const std::int64_t width = target.image.width();
+        const std::int64_t rows = target.image.height();
+        stepVisibleArc(std::max(-reach, -cx), std::min(reach, width - 1 - cx), radius, std::max(cy, rows - 1 - cy),
+                       [&](std::int64_t d) {
+                           const auto h = height(d);
+                           spans.plot(cx + d, cy - h);
+                           spans.plot(cx + d, cy + h);
+                       });
+        stepVisibleArc(std::max(-reach, -cy), std::min(reach, rows - 1 - cy), radius, std::max(cx, width - 1 - cx),
+                       [&](std::int64_t d) {
+                           const auto h = height(d);
+                           spans.plot(cx - h, cy + d);
+                           spans.plot(cx + h, cy + d);
+                       });
         return spans.touched();
     }
 

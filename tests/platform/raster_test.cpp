@@ -134,6 +134,42 @@ TEST(Raster, CirclesAreRoundClosedAndClipped)
     EXPECT_EQ(countPixels(thick, QColor(red), QRect(0, 80, 200, 1)), 6);
 }
 
+// Every pixel of a thin circle, stepped over the whole of each octant pair: what the drawing
+// must match when it passes over arcs outside the image.
+QImage everyOctantStep(QSize size, QPointF centre, double radius)
+{
+    QImage image = blank(size.width(), size.height());
+    const auto cx = static_cast<long long>(std::floor(centre.x()));
+    const auto cy = static_cast<long long>(std::floor(centre.y()));
+    const auto reach = static_cast<long long>(std::floor(radius / std::sqrt(2.0)));
+    const auto plot = [&image](long long x, long long y) {
+        if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
+            image.setPixel(int(x), int(y), black);
+    };
+    for (long long d = -reach; d <= reach; ++d) {
+        const long long h = std::llround(std::sqrt(radius * radius - double(d * d)));
+        plot(cx + d, cy - h);
+        plot(cx + d, cy + h);
+        plot(cx - h, cy + d);
+        plot(cx + h, cy + d);
+    }
+    return image;
+}
+
+TEST(Raster, CirclesLargerThanTheImageDrawExactlyTheirVisibleArcs)
+{
+    // The field of elementary waves: centres at the left edge, radii up to far beyond the image.
+    const QSize size(300, 200);
+    for (const QPointF centre : {QPointF(0.4, 100.5), QPointF(0.4, -30.2), QPointF(150.5, 99.5), QPointF(-20.7, 260.1)}) {
+        for (const double radius : {0.0, 1.0, 37.5, 99.6, 100.5, 180.2, 250.0, 361.3, 1500.7, 4000.0}) {
+            QImage drawn = blank(size.width(), size.height());
+            raster::circle(drawn, centre, radius, 1, black);
+            EXPECT_EQ(testing_support::differingPixels(drawn, everyOctantStep(size, centre, radius)), 0)
+                << "centre " << centre.x() << ", " << centre.y() << ", radius " << radius;
+        }
+    }
+}
+
 TEST(Raster, NonFiniteAndHugeCoordinatesDrawSafely)
 {
     QImage image = blank();
