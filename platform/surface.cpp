@@ -90,9 +90,17 @@ void Surface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QImage& screen = m_canvas.screen();
     const QRect target(QPoint(m_border, m_border), m_canvas.logicalSize());
-    painter.setClipRegion(event->region());
-    // Source and target rectangles carry the pixel ratio, so the image is never copied.
-    painter.drawImage(target, screen, screen.rect());
+    const qreal ratio = screen.devicePixelRatio();
+    // One plain copy per rectangle of the region: under a clip of several rectangles (the
+    // controls on a surface are left out of it) the painter would blend row by row on worker
+    // threads instead. Source rectangles carry the pixel ratio, so the image is never scaled.
+    for (const QRect& part : event->region()) {
+        const QRect visible = part & target;
+        if (visible.isEmpty())
+            continue;
+        const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio, QSizeF(visible.size()) * ratio);
+        painter.drawImage(QRectF(visible), screen, source);
+    }
     if (m_border > 0) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

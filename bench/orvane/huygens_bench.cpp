@@ -1,44 +1,87 @@
-// The Huygens–Fresnel window's two costly drawings: the field at its largest (13 sources, 67
-// rings, 871 circles) and one sample of the amplitude scan without its pacing.
+// The Huygens–Fresnel window's two costly drawings, at N = 6 and wavelength 60 (13 sources, 67
+// rings, 871 circles): the field redraw that answers one slider step, and the samples of the
+// amplitude scan a right press starts, unpaced, paced at 60 Hz and at the scan's own pace.
+
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
 #include <platform/application.h>
 #include <platform/events.h>
+#include <platform/surface.h>
+
+#include <support/clocks.h>
+#include <support/figures.h>
+#include <support/frame_run.h>
+#include <support/statistics.h>
 
 #include <QApplication>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <vector>
+
+using namespace std::chrono_literals;
 
 namespace {
 
-double cpuMilliseconds()
+// One slider step: 6 is the slider's maximum, so its handler redraws the same field. The time
+// runs until the new field is painted.
+void timeFieldRedraws(orvane::Form3& form)
 {
-    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+    constexpr int redraws = 40;
+    std::vector<double> cpu;
+    std::vector<double> wall;
+    const double wallStart = bench::wallMs();
+    for (int i = 0; i < redraws; ++i) {
+        const double c0 = bench::processCpuMs();
+        const double w0 = bench::wallMs();
+        form.onHScroll2Change();
+        platform::flushDrawing();
+        platform::doEvents();
+        cpu.push_back(bench::processCpuMs() - c0);
+        wall.push_back(bench::wallMs() - w0);
+    }
+    const double wallTotal = bench::wallMs() - wallStart;
+    bench::printFigure("huygens_field", "circles", (2 * form.halfcount + 1) * (4000 / form.wavelength + 1));
+    bench::printFigure("huygens_field", "frame_cpu_ms", bench::median(cpu));
+    bench::printFigure("huygens_field", "frame_wall_ms", bench::median(wall));
+    bench::printFigure("huygens_field", "frames_per_second", 1e3 * redraws / wallTotal);
 }
 
-double wallMilliseconds()
+void timeScan(orvane::Form3& form)
 {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
+    // Cut through x = 2000, right of the sources; the scan ends by itself after 1201 samples.
+    const auto scan = [&form] { form.onMouseDown(platform::RightButton, 0, 2000, 0); };
+    const auto scans = [&scan] {
+        for (int i = 0; i < 3; ++i)
+            scan();
+    };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    platform::Pacer::setEnabled(false);
+    scan(); // warm-up
+    const bench::FrameRun unpaced = bench::runFrames({60s, {}, {}}, scans);
+
+    // At 60 Hz: the pacer's own wait at a display frame's period after every sample, recorded
+    // for four seconds; the rest of the cut then runs unpaced.
+    platform::Pacer display(std::chrono::nanoseconds(1'000'000'000 / 60));
+    const auto waitForDisplayFrame = [&display] {
+        platform::Pacer::setEnabled(true);
+        display.yield();
+        platform::Pacer::setEnabled(false);
+    };
+    const bench::FrameRun atDisplayRate = bench::runFrames({4000ms, {}, waitForDisplayFrame}, scan);
+
+    platform::Pacer::setEnabled(true);
+    const bench::FrameRun ownPace = bench::runFrames({60s, {}, {}}, scan);
+
+    bench::printAnimationFigures("huygens_scan", unpaced, atDisplayRate);
+    bench::printFigure("huygens_scan", "own_pace_rate", ownPace.framesPerSecond());
+    bench::printFigure("huygens_scan", "own_pace_core_percent", 100 * ownPace.coreShare());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::chooseOffscreenByDefault();
     QApplication app(argc, argv);
     platform::initialiseApplication();
     platform::Pacer::setEnabled(false);
@@ -48,63 +91,8 @@ int main(int argc, char** argv)
     form.show();
     form.HScroll3->setValue(60);
     form.HScroll2->setValue(6);
-    std::printf("window %dx%d pixels, %d sources, wavelength %d\n", form.width(), form.height(),
-                2 * form.halfcount + 1, form.wavelength);
 
-    // The field is redrawn by each slider change; 6 is the slider's maximum, so setting it again
-    // redraws without changing anything.
-    constexpr int redraws = 30;
-    std::vector<double> wall;
-    std::vector<double> cpu;
-    for (int i = 0; i < redraws; ++i) {
-        const double w0 = wallMilliseconds();
-        const double c0 = cpuMilliseconds();
-        form.onHScroll2Change();
-        cpu.push_back(cpuMilliseconds() - c0);
-        wall.push_back(wallMilliseconds() - w0);
-    }
-    std::printf("field redraw (871 circles): median %.2f ms wall, %.2f ms CPU (target <= 15 ms)\n",
-                median(wall), median(cpu));
-
-    // Whole scans, unpaced; each sample includes its yield.
-    form.HScroll2->setValue(3);
-    form.HScroll3->setValue(100);
-    constexpr int scans = 5;
-    constexpr int samplesPerScan = 1201;
-    std::vector<double> scanWall;
-    std::vector<double> scanCpu;
-    for (int i = 0; i < scans; ++i) {
-        const double w0 = wallMilliseconds();
-        const double c0 = cpuMilliseconds();
-        form.onMouseDown(2, 0, 2000, 0);
-        scanCpu.push_back((cpuMilliseconds() - c0) / samplesPerScan);
-        scanWall.push_back((wallMilliseconds() - w0) / samplesPerScan);
-    }
-    std::printf("scan sample at N = 3 (unpaced): median %.3f ms wall, %.3f ms CPU (target <= 0.5 ms CPU)\n",
-                median(scanWall), median(scanCpu));
-
-    form.HScroll2->setValue(6);
-    scanWall.clear();
-    scanCpu.clear();
-    for (int i = 0; i < scans; ++i) {
-        const double w0 = wallMilliseconds();
-        const double c0 = cpuMilliseconds();
-        form.onMouseDown(2, 0, 2000, 0);
-        scanCpu.push_back((cpuMilliseconds() - c0) / samplesPerScan);
-        scanWall.push_back((wallMilliseconds() - w0) / samplesPerScan);
-    }
-    std::printf("scan sample at N = 6 (unpaced): median %.3f ms wall, %.3f ms CPU\n", median(scanWall),
-                median(scanCpu));
-
-    // One whole scan as a user runs it: paced, with every sample handed to the screen.
-    form.HScroll2->setValue(3);
-    platform::Pacer::setEnabled(true);
-    const double w0 = wallMilliseconds();
-    const double c0 = cpuMilliseconds();
-    form.onMouseDown(2, 0, 2000, 0);
-    const double pacedWall = wallMilliseconds() - w0;
-    const double pacedCpu = cpuMilliseconds() - c0;
-    std::printf("paced scan at N = 3: %.2f s wall (1201 x 4 ms = 4.80 s), %.0f %% of a core\n",
-                pacedWall / 1000, 100 * pacedCpu / pacedWall);
+    timeFieldRedraws(form);
+    timeScan(form);
     return 0;
 }

@@ -1,41 +1,21 @@
-// Cost of Tilmora's animation: the CPU time of one unpaced frame with wave 2, the sum and the
-// phasor display of the sum on, and the share of one core while the paced animation runs.
-// Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// Tilmora's animation with wave 2, the sum and the phasors of the sum on: the median unpaced
+// frame, the unpaced frame rate and the share of one core the animation takes paced at 60 Hz.
 
 #include <tilmora/form1.h>
 
 #include <platform/application.h>
 #include <platform/events.h>
 
-#include <support/animation_run.h>
+#include <support/figures.h>
+#include <support/frame_run.h>
 
 #include <QApplication>
 
-#include <chrono>
-#include <cstdio>
-
-namespace {
-
-struct Run : bench::Run {
-    double frames = 0;
-};
-
-// Runs the animation, all parts on, until a timer stops it as a second click would.
-Run animate(tilmora::form1& window, std::chrono::milliseconds duration)
-{
-    const float startPhase = window.timePhase;
-    const auto click = [&window] { window.onCommand3Click(); };
-    Run run{bench::timeAnimation(&window, duration, click, click)};
-    run.frames = (window.timePhase - startPhase) / window.phaseStep;
-    return run;
-}
-
-} // namespace
+using namespace std::chrono_literals;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::chooseOffscreenByDefault();
     QApplication app(argc, argv);
     platform::initialiseApplication();
 
@@ -44,19 +24,16 @@ int main(int argc, char** argv)
     window.onCommand1Click();
     window.onCommand5Click();
     window.onCommand7Click();
-    // A slow time stretch keeps the time phase small, so counting frames by it stays exact.
-    window.HScroll2->setValue(1000);
+
+    // "Start/Stopp" starts the animation and, clicked again, halts it.
+    const auto click = [&window] { window.onCommand3Click(); };
 
     platform::Pacer::setEnabled(false);
-    animate(window, std::chrono::milliseconds(300)); // warm-up
-    const Run unpaced = animate(window, std::chrono::seconds(3));
-    std::printf("unpaced: %.0f frames in %.2f s wall, %.2f s CPU: %.3f ms CPU per frame\n", unpaced.frames,
-                unpaced.wallSeconds, unpaced.cpuSeconds, 1000 * unpaced.cpuSeconds / unpaced.frames);
-
+    bench::runFrames({300ms, click, {}}, click); // warm-up
+    const bench::FrameRun unpaced = bench::runFrames({2500ms, click, {}}, click);
     platform::Pacer::setEnabled(true);
-    const Run paced = animate(window, std::chrono::seconds(5));
-    std::printf("paced:   %.0f frames in %.2f s wall (%.1f Hz), %.2f s CPU: %.1f %% of one core\n", paced.frames,
-                paced.wallSeconds, paced.frames / paced.wallSeconds, paced.cpuSeconds,
-                100 * paced.cpuSeconds / paced.wallSeconds);
+    const bench::FrameRun paced = bench::runFrames({4500ms, click, {}}, click);
+
+    bench::printAnimationFigures("tilmora", unpaced, paced);
     return 0;
 }

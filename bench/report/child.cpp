@@ -1,0 +1,207 @@
+#include "child.h"
+
+#include <support/clocks.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace report {
+namespace {
+
+class Pipe {
+public:
+    Pipe()
+    {
+        if (pipe2(m_fds, O_CLOEXEC) != 0)
+            m_fds[0] = m_fds[1] = -1;
+    }
+    ~Pipe()
+    {
+        closeRead();
+        closeWrite();
+    }
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+
+    bool valid() const { return m_fds[0] >= 0; }
+    int read() const { return m_fds[0]; }
+    int write() const { return m_fds[1]; }
+    void closeRead() { closeFd(m_fds[0]); }
+    void closeWrite() { closeFd(m_fds[1]); }
+
+private:
+    static void closeFd(int& fd)
+    {
+        if (fd >= 0)
+            close(fd);
+        fd = -1;
+    }
+    int m_fds[2];
+};
+
+std::string describeStatus(int status)
+{
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status) == 0 ? std::string()
+                                        : "exited with status " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status))
+        return std::string("killed by signal ") + strsignal(WTERMSIG(status));
+    return "ended oddly";
+}
+
+struct Spawned {
+    pid_t pid = -1;
+    std::string failure;
+};
+
+// `extraEnvironment` is added to this process's environment; the actions wire the descriptors.
+Spawned spawn(const std::string& path, posix_spawn_file_actions_t& actions,
+              const std::vector<std::string>& extraEnvironment)
+{
+    std::vector<char*> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        environment.push_back(*entry);
+    std::vector<std::string> extra = extraEnvironment;
+    for (std::string& entry : extra)
+        environment.push_back(entry.data());
+    environment.push_back(nullptr);
+    std::string program = path;
+    char* arguments[] = {program.data(), nullptr};
+    Spawned spawned;
+    const int error =
+        posix_spawn(&spawned.pid, path.c_str(), &actions, nullptr, arguments, environment.data());
+    if (error != 0) {
+        spawned.pid = -1;
+        spawned.failure = "cannot start " + path + ": " + std::strerror(error);
+    }
+    return spawned;
+}
+
+// Waits for the child until the deadline on the monotonic clock; a child still running then
+// is killed. Returns the status and fills `usage`.
+std::string reap(pid_t pid, double deadlineMs, rusage& usage)
+{
+    int status = 0;
+    for (;;) {
+        const pid_t done = wait4(pid, &status, WNOHANG, &usage);
+        if (done == pid)
+            return describeStatus(status);
+        if (done < 0 && errno != EINTR)
+            return std::string("lost the child: ") + std::strerror(errno);
+        if (bench::wallMs() > deadlineMs) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+            return "timed out and was killed";
+        }
+        usleep(2000);
+    }
+}
+
+// Waits until `fd` is readable or the deadline has passed; false on the deadline.
+bool waitReadable(int fd, double deadlineMs)
+{
+    for (;;) {
+        const double left = deadlineMs - bench::wallMs();
+        if (left <= 0)
+            return false;
+        pollfd polled{fd, POLLIN, 0};
+        const int ready = poll(&polled, 1, static_cast<int>(left) + 1);
+        if (ready > 0)
+            return true;
+        if (ready < 0 && errno != EINTR)
+            return false;
+    }
+}
+
+} // namespace
+
+Captured runCapturing(const std::string& path, std::chrono::seconds timeout)
+{
+    Captured captured;
+    Pipe out;
+    if (!out.valid()) {
+        captured.failure = "no pipe";
+        return captured;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out.write(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out.write(), STDERR_FILENO);
+    const Spawned child = spawn(path, actions, {});
+    posix_spawn_file_actions_destroy(&actions);
+    out.closeWrite();
+    if (child.pid < 0) {
+        captured.failure = child.failure;
+        return captured;
+    }
+
+    const double deadline = bench::wallMs() + 1e3 * static_cast<double>(timeout.count());
+    char buffer[4096];
+    while (waitReadable(out.read(), deadline)) {
+        const ssize_t got = ::read(out.read(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        captured.output.append(buffer, static_cast<std::size_t>(got));
+    }
+    rusage usage{};
+    captured.failure = reap(child.pid, deadline, usage);
+    return captured;
+}
+
+Start timeStart(const std::string& path, std::chrono::seconds timeout)
+{
+    Start start;
+    Pipe ready;
+    // The child's copy of the write end must survive the exec.
+    if (!ready.valid() || fcntl(ready.write(), F_SETFD, 0) != 0) {
+        start.failure = "no pipe";
+        return start;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, ready.read());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const double spawnedAt = bench::wallMs();
+    const Spawned child = spawn(path, actions, {"BENCH_READY_FD=" + std::to_string(ready.write())});
+    posix_spawn_file_actions_destroy(&actions);
+    // Only the child holds the write end now: if it dies unpainted, the read sees the end.
+    ready.closeWrite();
+    if (child.pid < 0) {
+        start.failure = child.failure;
+        return start;
+    }
+
+    const double deadline = spawnedAt + 1e3 * static_cast<double>(timeout.count());
+    char byte = 0;
+    ssize_t got = -1;
+    while (waitReadable(ready.read(), deadline)) {
+        got = ::read(ready.read(), &byte, 1);
+        if (!(got < 0 && errno == EINTR))
+            break;
+    }
+    const double readyAt = bench::wallMs();
+    rusage usage{};
+    const std::string status = reap(child.pid, deadline, usage);
+    start.peakBytes = 1024.0 * static_cast<double>(usage.ru_maxrss);
+    if (got == 1)
+        start.readyMs = readyAt - spawnedAt;
+    if (!status.empty())
+        start.failure = status;
+    else if (got != 1)
+        start.failure = "ended without painting a window";
+    return start;
+}
+
+} // namespace report

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+// What the frames of one run cost. A frame lasts from one pacer tick to the next, so it holds
+// the drawing and the yield that follows it; totals run from the first recorded tick to the last.
+struct FrameRun {
+    std::vector<double> frameCpuMs;
+    std::vector<double> frameWallMs;
+    double cpuMs = 0;
+    double wallMs = 0;
+
+    int frames() const { return static_cast<int>(frameCpuMs.size()); }
+    double framesPerSecond() const;
+    // CPU time over wall time: 1 is one core kept busy.
+    double coreShare() const;
+};
+
+struct RunPlan {
+    // Recording ends at the first tick this long after the first one.
+    std::chrono::milliseconds duration{};
+    // Posted to the event queue when recording ends, so the animation's next yield runs it as
+    // it would a user's click. Empty for a run that ends by itself.
+    std::function<void()> stop;
+    // Runs at every recorded tick once its time is taken: a wait of the benchmark's own, say.
+    std::function<void()> afterTick;
+};
+
+// Calls `start`, which returns once the animation has halted, and records its ticks as the plan
+// says. Ticks that arrive while `afterTick` runs are not frames of the run and are passed over.
+FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start);
+
+} // namespace bench
