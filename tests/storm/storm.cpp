@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QWidget>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 
@@ -80,8 +81,11 @@ void Storm::tick()
     char probe = 0;
     m_stackLowest = std::min(m_stackLowest, reinterpret_cast<std::uintptr_t>(&probe));
     ++m_ticks;
-    if (m_closing)
+    if (m_closing) {
+        if (!m_closeQueued)
+            close();
         return;
+    }
     if (m_gap > 0) {
         --m_gap;
         return;
@@ -181,7 +185,7 @@ void Storm::act(QWidget* window)
 
 bool Storm::eventFilter(QObject* receiver, QEvent* event)
 {
-    if (m_closing)
+    if (m_closeQueued)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -332,7 +336,6 @@ void Storm::hideOrShow(QWidget* window)
 void Storm::finish()
 {
     m_closing = true;
-    m_timer.stop();
     m_input.releaseAll();
     if (allWindowsHadTheirShare()) {
         for (const QPointer<QWidget>& window : m_hiddenByStorm) {
@@ -342,9 +345,16 @@ void Storm::finish()
     } else {
         m_gaveUp = true;
     }
+}
+
+void Storm::close()
+{
+    // Only once all input is handled and a window shows: input still queued could hide the
+    // window before the close reaches it, and while a window loads none may show at all.
     const std::vector<QWidget*> windows = visibleWindows();
-    if (windows.empty())
+    if (QWindowSystemInterface::windowSystemEventsQueued() > 0 || windows.empty())
         return;
+    m_closeQueued = true;
     QWidget* window = windows[static_cast<std::size_t>(uniform(0, int(windows.size()) - 1))];
     // The end: the close box, or the window's "Ende" where it has one.
     for (QAbstractButton* button : usable<QAbstractButton>(window)) {

@@ -67,6 +67,7 @@ private:
     void hideOrShow(QWidget* window);
     void showAWindowBehind();
     void finish();
+    void close();
 
     QWidget* chooseWindow();
     std::vector<QWidget*> visibleWindows() const;
@@ -88,6 +89,7 @@ private:
     std::atomic<int> m_visibleWindows = 0;
     int m_costlyPresses = 0;
     std::atomic<bool> m_closing = false;
+    bool m_closeQueued = false;
     bool m_gaveUp = false;
     // The program's windows live as long as the process, so they can be keys.
     std::map<QWidget*, int> m_actionsPerWindow;
