@@ -57,9 +57,9 @@ Storm::Storm(Settings settings) : m_settings(std::move(settings)), m_random(m_se
 {
     char probe = 0;
     m_stackBase = m_stackLowest = reinterpret_cast<std::uintptr_t>(&probe);
+    qApp->installEventFilter(this);
     // A timer, not input: it fires in every yield of whatever loop runs, as often as the
     // program lets events run, and queues the next burst of input there.
-    qApp->installEventFilter(this);
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &Storm::tick);
     m_timer.start();
