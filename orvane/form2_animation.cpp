@@ -192,8 +192,7 @@ void Form2::eraseMarkerColumns()
 // back until it ends.
 void Form2::redrawHalted()
 {
-    const platform::LoopNesting::Level level(m_haltedRedraws);
-    const platform::InputHold hold(m_haltedRedraws.full());
+    const platform::LoopNesting::Level level(m_haltedRedraws, platform::LoopNesting::AtLimit::HoldInput);
     platform::Canvas& waves = Picture1->canvas();
     const std::int16_t last = static_cast<std::int16_t>(pointCount - 1);
     for (pointIndex = 0; pointIndex <= last; ++pointIndex) {

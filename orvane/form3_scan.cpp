@@ -24,8 +24,7 @@ const QColor red = platform::rgb(255, 0, 0);
 // instead of inside it.
 void Form3::scanAmplitude(double x)
 {
-    const platform::LoopNesting::Level level(m_scans);
-    const platform::InputHold hold(m_scans.full());
+    const platform::LoopNesting::Level level(m_scans, platform::LoopNesting::AtLimit::HoldInput);
     Picture1->show();
     Picture3->show();
     platform::Canvas& plot = Picture1->canvas();

@@ -14,7 +14,8 @@ int activeHolds = 0;
 
 LoopNesting::LoopNesting(int limit) : m_limit(limit) {}
 
-LoopNesting::Level::Level(LoopNesting& nesting) : m_nesting(nesting)
+LoopNesting::Level::Level(LoopNesting& nesting, AtLimit atLimit)
+    : m_nesting(nesting), m_hold(atLimit == AtLimit::HoldInput && nesting.depth() + 1 >= nesting.limit())
 {
     ++m_nesting.m_depth;
     m_nesting.m_deepest = std::max(m_nesting.m_deepest, m_nesting.m_depth);

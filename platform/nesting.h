@@ -2,6 +2,22 @@
 
 namespace platform {
 
+// While one is active, yields leave user input (mouse, keys) queued until it ends; everything
+// else (painting, timers, closing a window) still runs. A loop that ends on its own uses it at
+// its nesting limit: a further click waits for the loop instead of nesting inside it.
+class InputHold {
+public:
+    explicit InputHold(bool active = true);
+    ~InputHold();
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+    static bool holding();
+
+private:
+    bool m_active;
+};
+
 // A loop that runs inside an event handler yields to the event queue, and a handler run in such
 // a yield may start the same loop again: the loops nest, each level holding a stretch of stack.
 // LoopNesting counts the levels of one kind of loop so that a window can keep the stack bounded
@@ -23,38 +39,27 @@ public:
     // The deepest level reached so far.
     int deepest() const { return m_deepest; }
 
+    // What the deepest level allowed does: an endless loop never starts it (it checks full()
+    // first); a loop that ends on its own holds input back until it ends.
+    enum class AtLimit { Nothing, HoldInput };
+
     // One level, for the lifetime of the object.
     class Level {
     public:
-        explicit Level(LoopNesting& nesting);
+        explicit Level(LoopNesting& nesting, AtLimit atLimit = AtLimit::Nothing);
         ~Level();
         Level(const Level&) = delete;
         Level& operator=(const Level&) = delete;
 
     private:
         LoopNesting& m_nesting;
+        InputHold m_hold;
     };
 
 private:
     int m_limit;
     int m_depth = 0;
     int m_deepest = 0;
-};
-
-// While one is active, yields leave user input (mouse, keys) queued until it ends; everything
-// else (painting, timers, closing a window) still runs. A loop that ends on its own uses it at
-// its nesting limit: a further click waits for the loop instead of nesting inside it.
-class InputHold {
-public:
-    explicit InputHold(bool active = true);
-    ~InputHold();
-    InputHold(const InputHold&) = delete;
-    InputHold& operator=(const InputHold&) = delete;
-
-    static bool holding();
-
-private:
-    bool m_active;
 };
 
 } // namespace platform

@@ -78,8 +78,7 @@ struct FiniteLoop {
 
     void run()
     {
-        const platform::LoopNesting::Level level(nesting);
-        const platform::InputHold hold(nesting.full());
+        const platform::LoopNesting::Level level(nesting, platform::LoopNesting::AtLimit::HoldInput);
         for (int step = 0; step < 20; ++step)
             platform::doEvents();
         ++finished;
