@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // The animation loop: each frame the phasors of the marker column, then one sweep across the
 // columns of Picture1, erasing and drawing each column on its own.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // The colour of a wavelength and the swatches of one wave and of the sum of both.
 
 #include "form1.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // The phasors of the marker column in Picture2 and the marker line that chooses that column.
 
 #include "form1.h"

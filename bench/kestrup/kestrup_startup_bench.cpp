@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // Kestrup started as its main() starts it, for the start-up benchmark: the parent takes the time
 // of the first painted window from a byte this process writes. Loading runs the animation and
 // never returns, so the paint is noticed by an event filter; the animation runs on for about two

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // The Huygens–Fresnel window's two costly drawings, at N = 6 and wavelength 60 (13 sources, 67
 // rings, 871 circles): the field redraw that answers one slider step, and the samples of the
 // amplitude scan a right press starts, unpaced, paced at 60 Hz and at the scan's own pace.

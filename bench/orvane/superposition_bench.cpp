@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // The superposition animation with everything switched on: the median unpaced frame, the unpaced
 // frame rate and the share of one core the animation takes paced at 60 frames a second.
 

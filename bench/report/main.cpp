@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // Runs every benchmark program and every start-up probe and prints one table of their figures,
 // each against its target. Exits with 1 when a figure misses its target or could not be taken.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // Behaves as TEST_CHILD_MODE says: "ready" holds 40 MB, waits 50 ms and writes the ready byte,
 // "silent" exits without it, "crash" aborts, "figures" prints figure lines among other output.
 #include <cstdio>

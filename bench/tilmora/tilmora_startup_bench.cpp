@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // Tilmora started as its main() starts it, for the start-up benchmark: the parent takes the time
 // of the first painted window from a byte this process writes, then "Start/Stopp" runs the
 // animation for about two seconds, the program's typical use, and the program ends, leaving its

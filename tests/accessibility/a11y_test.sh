@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 # Reads each program's accessibility tree over AT-SPI, as a screen reader does, and checks that
 # every control is named by its German caption or by the caption that names it on the screen.
 # usage: a11y_test.sh <build dir>

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 """Prints the accessibility tree of a running program, one line per object: depth, role, name."""
 import sys
 import time

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 // Sends WM_DELETE_WINDOW to a window, as a window manager's close box does. Without a window
 // manager (Xvfb) there is nobody else to send it, and destroying the window would skip the
 // program's close handling.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 # Kestrup: the line of Welle1 moves at start; "Zeiger" of Welle1 adds blue phasors; "Ende" and the
 # close box end the program with status 0.
 kestrup="Zeigerdarstellung für zwei Wellen"

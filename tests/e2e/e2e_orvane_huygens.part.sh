@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 # Orvane's Huygens–Fresnel window: the field of 7 sources, a left click's phasor panel, a right
 # press's scan with its bars and red cut line, and the close box ending the program.
 menu="Huyghenssches Prinzip - Zeigerformalismus"

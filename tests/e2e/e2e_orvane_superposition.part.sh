@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 # Orvane's superposition window: opened from the menu, W1 runs as grey columns with a green
 # marker column at point 50, "Menu" returns to the start menu, whose close box ends the program.
 menu="Huyghenssches Prinzip - Zeigerformalismus"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 # End-to-end: each program started as a user starts it, under a virtual X server at 1280 × 1024,
 # 96 dpi (15 twips a pixel), driven with real mouse clicks at its controls, checked by the colours
 # of its windows at the places that matter, and closed as a user closes it.

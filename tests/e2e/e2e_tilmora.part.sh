@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
 # Tilmora: "Start/Stopp" lights its indicator and runs the W1 bars; the close box ends the program
 # while the animation runs.
 tilmora="Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"

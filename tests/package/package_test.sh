@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 # Builds the Debian package, unpacks it into a fresh root, validates its menu entries and
 # metadata, and starts every program from its installed path, headless.
 set -euo pipefail
