@@ -170,7 +170,7 @@ void Form1::createChainBox()
 void Form1::onLoad()
 {
     const QSizeF screen = platform::screenSizeTwips();
-    setSizeTwips(screen.width() * 0.96, screen.height() * 0.96);
+    setFramedSizeTwips(screen.width() * 0.96, screen.height() * 0.96);
     platform::Canvas& form = canvas();
     form.setScaleWidth(4000);
     form.setScaleHeight(2925);

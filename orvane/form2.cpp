@@ -124,7 +124,7 @@ Form2::Form2(Program& program) : m_program(program)
 void Form2::onLoad()
 {
     const QSizeF screen = platform::screenSizeTwips();
-    setSizeTwips(screen.width() * 0.99, screen.height() * 0.99);
+    setFramedSizeTwips(screen.width() * 0.99, screen.height() * 0.99);
     platform::Canvas& window = canvas();
     window.setScaleWidth(3000);
     window.setScaleHeight(3000);

@@ -36,6 +36,7 @@ platform::Surface* pictureBox(QWidget* parent)
 Form3::Form3(Program& program) : m_program(program)
 {
     setWindowTitle(QStringLiteral(" Huygen-Fresnel Prinzip und Zeigerdarstellung"));
+    setResizable(true);
     setFont(platform::layoutFont(8.25));
     canvas().setForeColor(platform::windowTextColour());
     canvas().setBackColor(platform::windowBackgroundColour());
@@ -113,20 +114,14 @@ Form3::Form3(Program& program) : m_program(program)
 void Form3::onLoad()
 {
     const QSizeF screen = platform::screenSizeTwips();
-    setSizeTwips(screen.width(), screen.height());
+    setFramedSizeTwips(screen.width(), screen.height());
 
     canvas().setScaleWidth(4000);
     canvas().setScaleHeight(2925);
     canvas().setScaleTop(-1500);
     canvas().setScaleLeft(-300);
 
-    platform::setWidth(Picture3, 1100);
-    platform::setHeight(Picture3, 1000);
-    platform::Canvas& panel = Picture3->canvas();
-    panel.setScaleWidth(platform::width(Picture3));
-    panel.setScaleHeight(-platform::height(Picture3));
-    panel.setScaleLeft(-600);
-    panel.setScaleTop(500);
+    sizePhasorPanel();
 
     moveTwips(1, 1);
 
@@ -143,6 +138,27 @@ void Form3::onLoad()
     drawField();
     canvas().setAutoRedraw(false);
     loading = 0;
+}
+
+// The panel's size is given in the field's units, so it follows the window's size.
+void Form3::sizePhasorPanel()
+{
+    platform::setWidth(Picture3, 1100);
+    platform::setHeight(Picture3, 1000);
+    platform::Canvas& panel = Picture3->canvas();
+    panel.setScaleWidth(platform::width(Picture3));
+    panel.setScaleHeight(-platform::height(Picture3));
+    panel.setScaleLeft(-600);
+    panel.setScaleTop(500);
+}
+
+// The field fills the window: after a new size it is drawn anew in the new mapping, as a slider
+// redraws it, so that the red lines still end on the sources.
+void Form3::onResize()
+{
+    sizePhasorPanel();
+    redrawField();
+    Picture3->hide();
 }
 
 void Form3::onHScroll2Change()

@@ -77,9 +77,11 @@ public:
 protected:
     void onLoad() override;
     void onUnload() override;
+    void onResize() override;
 
 private:
     void placeSources();
+    void sizePhasorPanel();
     void redrawField();
 
     // The point display, in the steps the left press, the drag and the scan combine.

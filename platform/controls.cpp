@@ -6,6 +6,7 @@
 #include "layout.h"
 #include "surface.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextDocument>
 
@@ -58,6 +59,26 @@ void Button::mousePressEvent(QMouseEvent* event)
 void Button::mouseDoubleClickEvent(QMouseEvent* event)
 {
     mousePressEvent(event);
+}
+
+// Space or Enter on a focused button is a left press and a click, as the mouse gives them, so a
+// button that answers only its press works by keyboard too.
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) {
+        const QPointF centre = QRectF(rect()).center();
+        emit mouseDown(LeftButton, shiftCode(event->modifiers()), pixelsToTwips(centre.x()), pixelsToTwips(centre.y()));
+    }
+    // Space clicks on its release, as every push button does; Enter clicks at once.
+    if (key == Qt::Key_Space)
+        QPushButton::keyPressEvent(event);
+    else if (!event->isAutoRepeat())
+        QPushButton::click();
 }
 
 Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)

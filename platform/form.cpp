@@ -3,9 +3,11 @@
 
 #include "form.h"
 
+#include "desktop.h"
 #include "layout.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 
 namespace platform {
 
@@ -34,21 +36,78 @@ void Form::unload()
     m_unloading = false;
 }
 
+// Showing a window that already shows brings it to the front: a menu click on an open window must
+// not leave it behind the menu.
 void Form::setVisible(bool visible)
 {
     if (visible && !m_loaded)
         load();
+    if (visible && isVisible()) {
+        raise();
+        activateWindow();
+    }
     Surface::setVisible(visible);
 }
 
 void Form::moveTwips(double left, double top)
 {
-    move(twipsToPixels(left), twipsToPixels(top));
+    m_framePosition = QPoint(twipsToPixels(left), twipsToPixels(top));
+    fitToDesktop();
 }
 
 void Form::setSizeTwips(double width, double height)
 {
+    m_framedSize.reset();
     resize(twipsToPixels(width), twipsToPixels(height));
+    fitToDesktop();
+}
+
+void Form::setFramedSizeTwips(double width, double height)
+{
+    m_framedSize = QSize(twipsToPixels(width), twipsToPixels(height));
+    fitToDesktop();
+}
+
+// Once shown, a window is fixed in size unless it redraws its picture for a new one, so that its
+// picture, its controls and the mouse always share one mapping.
+void Form::fitToDesktop()
+{
+    const QMargins frame = frameMargins();
+    const bool sizeKept = !m_resizable && isVisible();
+    const QSize client = m_framedSize && !sizeKept ? m_framedSize->shrunkBy(frame) : size();
+    const QRect outer = placedInside(QRect(m_framePosition, client.grownBy(frame)), workArea(),
+                                     m_framedSize && !sizeKept);
+    const QSize fitted = outer.size().shrunkBy(frame);
+    if (m_resizable)
+        resize(fitted);
+    else
+        setFixedSize(fitted);
+    move(outer.topLeft());
+}
+
+// A window manager that did not announce its frame before the window showed is taken at its word
+// once it has framed the window: the window is fitted anew.
+bool Form::event(QEvent* event)
+{
+    const bool handled = Surface::event(event);
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()) {
+        const QRect client = geometry();
+        const QRect outer = frameGeometry();
+        const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
+                             outer.right() - client.right(), outer.bottom() - client.bottom());
+        if (!frame.isNull() && frameMargins().isNull()) {
+            rememberFrameMargins(frame);
+            fitToDesktop();
+        }
+    }
+    return handled;
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    Surface::resizeEvent(event);
+    if (m_loaded && event->oldSize().isValid() && event->oldSize() != event->size())
+        onResize();
 }
 
 double Form::widthTwips() const

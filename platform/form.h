@@ -5,6 +5,8 @@
 
 #include "surface.h"
 
+#include <optional>
+
 namespace platform {
 
 // A top-level window with a drawing surface over its whole client area. Showing it loads it
@@ -23,9 +25,13 @@ public:
     // is already being unloaded.
     void unload();
 
-    // The window's place on the screen and its size, in twips.
+    // The window's place on the screen (its frame's top-left corner) and its size, in twips.
+    // Both keep the window inside the desktop's work area.
     void moveTwips(double left, double top);
     void setSizeTwips(double width, double height);
+    // A size the layout gives relative to the screen: the frame is part of it, and the client
+    // area gets what the frame and the work area leave.
+    void setFramedSizeTwips(double width, double height);
     double widthTwips() const;
     double heightTwips() const;
 
@@ -34,11 +40,24 @@ public:
 protected:
     virtual void onLoad() {}
     virtual void onUnload() {}
+    // A window whose picture follows its size redraws it here and lets the user resize it; every
+    // other window keeps the size its Load handler gave it.
+    virtual void onResize() {}
+    void setResizable(bool on) { m_resizable = on; }
+
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitToDesktop();
+
     bool m_loaded = false;
     bool m_unloading = false;
+    bool m_resizable = false;
+    QPoint m_framePosition;
+    // Set where the size is given with the frame.
+    std::optional<QSize> m_framedSize;
 };
 
 } // namespace platform

@@ -158,7 +158,7 @@ void form1::placeControls()
 void form1::onLoad()
 {
     const QSizeF screen = platform::screenSizeTwips();
-    setSizeTwips(screen.width() * 0.99, screen.height() * 0.99);
+    setFramedSizeTwips(screen.width() * 0.99, screen.height() * 0.99);
     canvas().setScaleWidth(4000);
     canvas().setScaleHeight(3000);
     canvas().setScaleTop(0);

@@ -4,13 +4,20 @@
 # End-to-end: each program started as a user starts it, under a virtual X server at 1280 × 1024,
 # 96 dpi (15 twips a pixel), driven with real mouse clicks at its controls, checked by the colours
 # of its windows at the places that matter, and closed as a user closes it.
-# usage: e2e_test.sh <build dir>   (SCREENSHOT_DIR=dir also keeps a picture of each window)
+# With "desktop" it runs the desktop scenarios instead: a 1280 × 800 screen with a window manager.
+# usage: e2e_test.sh <build dir> [desktop]   (SCREENSHOT_DIR=dir also keeps a picture of each window)
 set -euo pipefail
 build=$(cd "$1" && pwd)
+scenarios=e2e
+screen=1280x1024
+if [[ "${2:-}" == desktop ]]; then
+    scenarios=desktop
+    screen=1280x800
+fi
 
 if [[ -z "${E2E_UNDER_XVFB:-}" ]]; then
     export E2E_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 ${screen}x24 -dpi 96" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
@@ -112,7 +119,16 @@ expect_exit() {
     ((status == 0)) || fail "$what: ended with status $status"
 }
 
-for part in "$(dirname "$0")"/e2e_*.part.sh; do
+if [[ $scenarios == desktop ]]; then
+    openbox &
+    # The window manager is ready once it announces itself on the root window.
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
+
+for part in "$(dirname "$0")"/"$scenarios"_*.part.sh; do
     # shellcheck source=/dev/null
     source "$part"
 done

@@ -89,6 +89,14 @@ TEST(Controls, AQuickSecondClickIsASecondPress)
     QTest::mouseRelease(&button, Qt::LeftButton);
     EXPECT_EQ(downs.count(), 2);
     EXPECT_EQ(clicks.count(), 2);
+
+    // Space and Enter are a left press and a click each, as the mouse gives them.
+    QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_A);
+    ASSERT_EQ(downs.count(), 4);
+    EXPECT_EQ(downs.last().at(0).toInt(), LeftButton);
+    EXPECT_EQ(clicks.count(), 4);
 }
 
 TEST(Controls, ButtonsReportAnyMouseButtonButClickOnlyOnTheLeft)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
+#include <platform/desktop.h>
 #include <platform/form.h>
 #include <platform/layout.h>
 
@@ -95,3 +96,47 @@ TEST(Form, SizesAndPlacesInTwips)
 }
 
 } // namespace
+
+// A window that counts the size changes it is told of, and may let them happen.
+class ResizeCountingForm : public CountingForm {
+public:
+    explicit ResizeCountingForm(bool resizable) { setResizable(resizable); }
+    int resizes = 0;
+
+protected:
+    void onResize() override { ++resizes; }
+};
+
+// A size given with the frame leaves the client what the frame and the work area leave; a window
+// that does not redraw for a new size keeps the one its Load gave it.
+TEST(Form, FramedSizesLeaveTheFrameOutAndStayInsideTheWorkArea)
+{
+    const QMargins frame(1, 20, 1, 5);
+    platform::rememberFrameMargins(frame);
+    const QRect area = platform::workArea();
+
+    ResizeCountingForm fixed(false);
+    fixed.setFramedSizeTwips(platform::pixelsToTwips(400), platform::pixelsToTwips(300));
+    fixed.moveTwips(platform::pixelsToTwips(area.right() - 100), 0);
+    EXPECT_EQ(fixed.size(), QSize(398, 275));
+    EXPECT_EQ(fixed.minimumSize(), fixed.maximumSize());
+    EXPECT_TRUE(area.contains(QRect(fixed.pos(), fixed.size().grownBy(frame))));
+
+    ResizeCountingForm whole(true);
+    whole.setFramedSizeTwips(platform::pixelsToTwips(area.width() + 50), platform::pixelsToTwips(area.height()));
+    EXPECT_EQ(whole.size(), area.size().shrunkBy(frame));
+    whole.show();
+    whole.resize(300, 200);
+    EXPECT_EQ(whole.size(), QSize(300, 200));
+    EXPECT_EQ(whole.resizes, 1);
+
+    platform::rememberFrameMargins({});
+}
+
+TEST(Form, PlacedInsideMovesAndCutsOnlyWhereAllowed)
+{
+    const QRect area(0, 30, 1000, 700);
+    EXPECT_EQ(platform::placedInside({900, 0, 200, 100}, area, false), QRect(800, 30, 200, 100));
+    EXPECT_EQ(platform::placedInside({-5, 50, 1200, 800}, area, true), area);
+    EXPECT_EQ(platform::placedInside({-5, 50, 1200, 800}, area, false), QRect(0, 30, 1200, 800));
+}
