@@ -4,16 +4,24 @@
 #include "form1.h"
 
 #include <platform/application.h>
+#include <platform/startup.h>
 
 #include <QApplication>
 
+namespace {
+constexpr std::string_view help = R"(Kestrup zeigt zwei transversale Wellen, die erste um einen Gangunterschied verschoben,
+und ihre Überlagerung, jede als Punkte, Zeiger und Linie. Mit allen drei „Zeiger“ zeigt
+der Kasten oben rechts die Zeigersumme. „Halt/Weiter“ hält an und setzt fort, „Ende“ beendet.
+)";
+}
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const auto app = platform::startApplication(argc, argv, "kestrup", WELLENLEHRE_VERSION, help);
     platform::initialiseApplication();
     kestrup::Form1 form;
     // Loading shows the window and runs the animation; this returns once it is halted.
     form.show();
     // The program ends only through "Ende" or the close box.
-    return app.exec();
+    return app->exec();
 }

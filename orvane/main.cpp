@@ -5,14 +5,23 @@
 #include "program.h"
 
 #include <platform/application.h>
+#include <platform/startup.h>
 
 #include <QApplication>
 
+namespace {
+constexpr std::string_view help = R"(Orvane zeigt Wellen und ihre Phasenzeiger. Das Startmenü öffnet zwei Simulationen:
+den Zeigerformalismus (zwei Sinuswellen, ihre Summe und die Zeiger eines gewählten Punktes)
+und das Huyghenssche Prinzip (Elementarwellen, ihre Einhüllende, die Amplitude im Nahfeld).
+Im Zeigerformalismus drücken Leertaste und Eingabe auch „---->“, wenn es den Fokus hat.
+)";
+}
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const auto app = platform::startApplication(argc, argv, "orvane", WELLENLEHRE_VERSION, help);
     platform::initialiseApplication();
     orvane::Program program;
     program.form1().show();
-    return app.exec();
+    return app->exec();
 }

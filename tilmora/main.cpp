@@ -4,14 +4,22 @@
 #include "form1.h"
 
 #include <platform/application.h>
+#include <platform/startup.h>
 
 #include <QApplication>
 
+namespace {
+constexpr std::string_view help = R"(Tilmora zeigt die Interferenz zweier kohärenter Wellen als Balken, die Phasenzeiger an der
+Spalte unter der Maus und mit „Farbe“ die Farbe einer Wellenlänge zwischen 300 und 800 nm,
+die der Gangunterschied in der Summe aufhellt oder abdunkelt.
+)";
+}
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const auto app = platform::startApplication(argc, argv, "tilmora", WELLENLEHRE_VERSION, help);
     platform::initialiseApplication();
     tilmora::form1 window;
     window.show();
-    return app.exec();
+    return app->exec();
 }

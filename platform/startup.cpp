@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
+#include "startup.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// The keys every window of every program has, listed after the program's own text.
+constexpr std::string_view windowKeys = R"(
+Tasten in jedem Fenster:
+  P, Pause            hält jede laufende Animation an ihrem Bild an (eine Abtastung
+                      der Amplitude beim nächsten Punkt); P noch einmal setzt fort
+  N                   im Halt genau ein Bild (einen Abtastpunkt) weiter
+  Strg+C              kopiert das Bild des Fensters samt Bedienelementen
+  Strg+S              speichert es als PNG
+  F1                  Hilfe zum Fenster; Esc schließt sie
+  Tab, Umschalt+Tab   zum nächsten, zum vorigen Bedienelement
+  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
+                      bewegen den Schieberegler, der den Fokus hat
+  Leertaste, Eingabe  drücken die Schaltfläche oder das Kästchen, das den Fokus hat
+)";
+
+struct Arguments {
+    std::string_view answer; // --help or --version, whichever comes first
+    QByteArray platform;     // as Qt chooses it: -platform before QT_QPA_PLATFORM
+    QByteArray display;      // as the X11 platform chooses it: -display before DISPLAY
+};
+
+Arguments readArguments(int argc, char** argv)
+{
+    Arguments arguments{{}, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (arguments.answer.empty() && (argument == "--help" || argument == "--version"))
+            arguments.answer = argument;
+        // Qt reads its own options with one dash or two.
+        const std::string_view option = argument.starts_with("--") ? argument.substr(1) : argument;
+        if (option == "-platform" && i + 1 < argc)
+            arguments.platform = argv[++i];
+        else if (option == "-display" && i + 1 < argc)
+            arguments.display = argv[++i];
+    }
+    return arguments;
+}
+
+bool usesX11(const Arguments& arguments)
+{
+    return arguments.platform.isEmpty() || arguments.platform.startsWith("xcb");
+}
+
+// Known before Qt tries: X11 without a display, unless Qt, left to choose, may take Wayland.
+bool displayMissing(const Arguments& arguments)
+{
+    return usesX11(arguments) && arguments.display.isEmpty()
+        && !(arguments.platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+}
+
+// Ends at once, without exit handlers: it may be called from inside a half-made application.
+[[noreturn]] void endWithoutDisplay(const std::string& name, const QByteArray& display)
+{
+    const std::string shown = display.toStdString();
+    const std::string german = display.isEmpty() ? "DISPLAY ist nicht gesetzt."
+                                                 : "die Anzeige " + shown + " lässt sich nicht öffnen.";
+    const std::string english = display.isEmpty() ? "DISPLAY is not set."
+                                                  : "the display " + shown + " cannot be opened.";
+    std::fprintf(stderr, "%s braucht eine grafische Oberfläche (X11 oder Wayland mit XWayland); %s\n",
+                 name.c_str(), german.c_str());
+    std::fprintf(stderr, "%s needs a graphical desktop (X11, or Wayland with XWayland); %s\n",
+                 name.c_str(), english.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// Whether a set display can be reached only Qt's X11 platform finds out, by connecting; when it
+// cannot, it warns that its plugin failed and aborts with a fatal message that suggests
+// reinstalling. So while the application connects, its messages are held here: a fatal one ends
+// the program with the plain line instead, the others are passed on once the connection stands.
+struct Connecting {
+    std::mutex mutex;
+    std::vector<HeldMessage> held;
+    std::string name;
+    QByteArray display;
+};
+Connecting connecting;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg)
+        endWithoutDisplay(connecting.name, connecting.display);
+    const std::lock_guard lock(connecting.mutex);
+    connecting.held.push_back({type, QByteArray(context.category), text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name,
+                                               std::string_view version, std::string_view help)
+{
+    const Arguments arguments = readArguments(argc, argv);
+    if (arguments.answer == "--help") {
+        std::printf("Aufruf: %.*s [--help | --version]\n%.*s%.*s", int(name.size()), name.data(),
+                    int(help.size()), help.data(), int(windowKeys.size()), windowKeys.data());
+        std::exit(0);
+    }
+    if (arguments.answer == "--version") {
+        std::printf("%.*s %.*s\n", int(name.size()), name.data(), int(version.size()), version.data());
+        std::exit(0);
+    }
+    if (displayMissing(arguments))
+        endWithoutDisplay(std::string(name), arguments.display);
+    if (!usesX11(arguments))
+        return std::make_unique<QApplication>(argc, argv);
+
+    connecting.name = name;
+    connecting.display = arguments.display;
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(connecting.mutex);
+        held.swap(connecting.held);
+    }
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr,
+                                         message.category.isEmpty() ? nullptr : message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    return application;
+}
+
+} // namespace platform
