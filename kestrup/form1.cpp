@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 #include "form1.h"
+#include "help_page.h"
 
 #include <platform/application.h>
 #include <platform/events.h>
@@ -60,6 +61,7 @@ platform::Frame* switchFrame(const QString& caption, QWidget* window, double lef
 Form1::Form1(QWidget* parent) : platform::Form(parent)
 {
     setWindowTitle(QStringLiteral("Zeigerdarstellung für zwei Wellen"));
+    setLessonHelp(QStringLiteral("zwei-wellen"), helpPage());
     setFont(platform::layoutFont(8.25));
     canvas().setBackColor(platform::windowBackgroundColour());
     canvas().setForeColor(platform::windowTextColour());

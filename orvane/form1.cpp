@@ -5,6 +5,7 @@
 
 #include "form2.h"
 #include "form3.h"
+#include "help_pages.h"
 #include "program.h"
 
 #include <platform/application.h>
@@ -30,6 +31,7 @@ platform::Label* descriptionLabel(const QString& text, QWidget* parent, double p
 Form1::Form1(Program& program) : m_program(program)
 {
     setWindowTitle(QStringLiteral("Huyghenssches Prinzip - Zeigerformalismus"));
+    setLessonHelp(QStringLiteral("menu"), help::menu());
     setFont(platform::layoutFont(8.25));
     setSizeTwips(8625, 8340);
     canvas().setBackColor(menuYellow);

@@ -4,6 +4,7 @@
 #include "form2.h"
 
 #include "form1.h"
+#include "help_pages.h"
 #include "program.h"
 
 #include <platform/application.h>
@@ -46,6 +47,7 @@ platform::Surface* whiteSurface(QWidget* parent)
 Form2::Form2(Program& program) : m_program(program)
 {
     setWindowTitle(QStringLiteral("Superposition von Wellen - Phasenzeiger"));
+    setLessonHelp(QStringLiteral("superposition"), help::superposition());
     setFont(platform::layoutFont(9.75));
     canvas().setBackColor(windowGrey);
 

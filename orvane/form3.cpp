@@ -4,6 +4,7 @@
 #include "form3.h"
 
 #include "form1.h"
+#include "help_pages.h"
 #include "program.h"
 
 #include <platform/application.h>
@@ -36,6 +37,7 @@ platform::Surface* pictureBox(QWidget* parent)
 Form3::Form3(Program& program) : m_program(program)
 {
     setWindowTitle(QStringLiteral(" Huygen-Fresnel Prinzip und Zeigerdarstellung"));
+    setLessonHelp(QStringLiteral("huygens"), help::huygens());
     setResizable(true);
     setFont(platform::layoutFont(8.25));
     canvas().setForeColor(platform::windowTextColour());

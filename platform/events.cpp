@@ -3,6 +3,7 @@
 
 #include "events.h"
 
+#include "frame_boundary.h"
 #include "nesting.h"
 #include "refresh.h"
 
@@ -70,6 +71,7 @@ void Pacer::yield()
         tickObserver()();
     if (!pacingEnabled) {
         doEvents();
+        FrameBoundary::instance().reached();
         return;
     }
     using namespace std::chrono;
@@ -89,6 +91,7 @@ void Pacer::yield()
         QTimer::singleShot(ceil<milliseconds>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(yieldFlags());
     }
+    FrameBoundary::instance().reached();
 }
 
 void frameYield()

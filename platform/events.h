@@ -15,7 +15,8 @@ void doEvents();
 // Paces a loop to a steady clock: yield() handles events until the clock's next tick. Deadline
 // based, so it does not drift; a late caller waits for the next tick instead of catching up in
 // a burst. Tests switch pacing off, and yield() is then a plain doEvents(). Drawing reaches the
-// screen at the refresh clock's pace, however fast the pacer ticks.
+// screen at the refresh clock's pace, however fast the pacer ticks. Every yield ends at the frame
+// boundary, where the lesson pause holds.
 class Pacer {
 public:
     explicit Pacer(std::chrono::nanoseconds period);

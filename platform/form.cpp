@@ -4,6 +4,8 @@
 #include "form.h"
 
 #include "desktop.h"
+#include "frame_boundary.h"
+#include "lesson_tools.h"
 #include "layout.h"
 
 #include <QCloseEvent>
@@ -14,6 +16,13 @@ namespace platform {
 Form::Form(QWidget* parent) : Surface(parent)
 {
     setWindowFlag(Qt::Window);
+    LessonTools::install();
+}
+
+void Form::setLessonHelp(const QString& name, const QString& helpText)
+{
+    m_lessonName = name;
+    m_helpText = helpText;
 }
 
 void Form::load()
@@ -46,6 +55,8 @@ void Form::setVisible(bool visible)
         raise();
         activateWindow();
     }
+    if (visible)
+        LessonTools::markPaused(this, FrameBoundary::instance().paused());
     Surface::setVisible(visible);
 }
 

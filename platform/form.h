@@ -37,6 +37,12 @@ public:
 
     void setVisible(bool visible) override;
 
+    // What the lesson tools say of this window: its short name in the names of saved pictures,
+    // and its help text (HTML paragraphs).
+    void setLessonHelp(const QString& name, const QString& helpText);
+    const QString& lessonName() const { return m_lessonName; }
+    const QString& helpText() const { return m_helpText; }
+
 protected:
     virtual void onLoad() {}
     virtual void onUnload() {}
@@ -55,6 +61,8 @@ private:
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_resizable = false;
+    QString m_lessonName = QStringLiteral("fenster");
+    QString m_helpText;
     QPoint m_framePosition;
     // Set where the size is given with the frame.
     std::optional<QSize> m_framedSize;

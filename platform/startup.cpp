@@ -3,6 +3,8 @@
 
 #include "startup.h"
 
+#include "lesson_tools.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QString>
@@ -16,21 +18,6 @@
 namespace platform {
 
 namespace {
-
-// The keys every window of every program has, listed after the program's own text.
-constexpr std::string_view windowKeys = R"(
-Tasten in jedem Fenster:
-  P, Pause            hält jede laufende Animation an ihrem Bild an (eine Abtastung
-                      der Amplitude beim nächsten Punkt); P noch einmal setzt fort
-  N                   im Halt genau ein Bild (einen Abtastpunkt) weiter
-  Strg+C              kopiert das Bild des Fensters samt Bedienelementen
-  Strg+S              speichert es als PNG
-  F1                  Hilfe zum Fenster; Esc schließt sie
-  Tab, Umschalt+Tab   zum nächsten, zum vorigen Bedienelement
-  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
-                      bewegen den Schieberegler, der den Fokus hat
-  Leertaste, Eingabe  drücken die Schaltfläche oder das Kästchen, das den Fokus hat
-)";
 
 struct Arguments {
     std::string_view answer; // --help or --version, whichever comes first
@@ -116,8 +103,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
 {
     const Arguments arguments = readArguments(argc, argv);
     if (arguments.answer == "--help") {
-        std::printf("Aufruf: %.*s [--help | --version]\n%.*s%.*s", int(name.size()), name.data(),
-                    int(help.size()), help.data(), int(windowKeys.size()), windowKeys.data());
+        std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%.*s", int(name.size()), name.data(),
+                    int(help.size()), help.data(), int(windowKeysText().size()), windowKeysText().data());
         std::exit(0);
     }
     if (arguments.answer == "--version") {

@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "colours.h"
+#include "help_page.h"
 #include "text_fit.h"
 #include "wrapping_button.h"
 
@@ -53,6 +54,7 @@ platform::Button* button(const QString& caption, QWidget* parent, double top, do
 form1::form1()
 {
     setWindowTitle(QStringLiteral("Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"));
+    setLessonHelp(QStringLiteral("interferenz"), helpPage());
     setFont(platform::layoutFont(13.5));
     canvas().setBackColor(black);
     canvas().setForeColor(white);

@@ -6,10 +6,12 @@
 #include <orvane/program.h>
 
 #include <platform/events.h>
+#include <platform/frame_boundary.h>
 #include <platform/layout.h>
 #include <support/testing.h>
 
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -274,7 +276,56 @@ TEST_F(Form3Scan, IsPacedAtOneSamplePerFourMilliseconds)
     EXPECT_LT(took.count(), 12.0);
 }
 
+// The lesson pause holds a scan at its next sample; N lets exactly one more sample through.
+TEST_F(Form3Scan, PauseHoldsAtASampleAndStepsOneSampleAtATime)
+{
+    platform::FrameBoundary& boundary = platform::FrameBoundary::instance();
+    std::vector<std::size_t> seen;
+    const auto look = [&] { seen.push_back(bars(form).size()); };
+    postWhen(barsReach(10), [&] {
+        boundary.setPaused(true);
+        QTimer::singleShot(20, [&] {
+            look();
+            boundary.step();
+            QTimer::singleShot(20, [&] {
+                look();
+                boundary.step();
+                boundary.step();
+                QTimer::singleShot(20, [&] {
+                    look();
+                    boundary.setPaused(false);
+                });
+            });
+        });
+    });
+    form.onMouseDown(2, 0, 2000, 0);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[1], seen[0] + 1);
+    EXPECT_EQ(seen[2], seen[1] + 2);
+    EXPECT_EQ(bars(form).size(), static_cast<std::size_t>(samples));
+    EXPECT_FALSE(boundary.paused());
+}
+
 using Form3ScanDeath = ::testing::Test;
+
+TEST_F(Form3ScanDeath, ClosingTheWindowWhilePausedEndsTheProgram)
+{
+    EXPECT_EXIT(
+        {
+            orvane::Program program;
+            program.form1().show();
+            program.form1().onCommand1Click();
+            orvane::Form3& form = program.form3();
+            form.Picture1->canvas().setRecording(true);
+            postWhen([&] { return bars(form).size() >= 10; }, [&] {
+                platform::FrameBoundary::instance().setPaused(true);
+                QTimer::singleShot(20, [&] { form.close(); });
+            });
+            form.onMouseDown(2, 0, 2000, 0);
+            std::_Exit(3);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(Form3ScanDeath, ClosingTheWindowInMidScanEndsTheProgram)
 {

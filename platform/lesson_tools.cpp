@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
+#include "lesson_tools.h"
+
+#include "form.h"
+#include "frame_boundary.h"
+#include "help_window.h"
+#include "window_picture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace platform {
+namespace {
+
+const QString pauseMark = QStringLiteral(" – Pause");
+
+// The window whose keys these are: a help window's keys work on the window it helps with.
+Form* formOf(QObject* watched)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return nullptr;
+    QWidget* window = widget->window();
+    if (qobject_cast<HelpWindow*>(window))
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    return qobject_cast<Form*>(window);
+}
+
+} // namespace
+
+LessonTools::LessonTools(QObject* parent) : QObject(parent)
+{
+    connect(&FrameBoundary::instance(), &FrameBoundary::pausedChanged, this, &LessonTools::markAllWindows);
+}
+
+void LessonTools::install()
+{
+    static LessonTools* tools = nullptr;
+    if (tools || !qApp)
+        return;
+    tools = new LessonTools(qApp);
+    qApp->installEventFilter(tools);
+}
+
+QString LessonTools::unmarkedTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    if (title.endsWith(pauseMark))
+        title.chop(pauseMark.size());
+    return title;
+}
+
+void LessonTools::markPaused(QWidget* window, bool paused)
+{
+    const QString title = unmarkedTitle(window);
+    window->setWindowTitle(paused ? title + pauseMark : title);
+}
+
+void LessonTools::markAllWindows(bool paused)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form*>(window))
+            markPaused(window, paused);
+    }
+}
+
+bool LessonTools::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    Form* form = formOf(watched);
+    if (!form)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    FrameBoundary& boundary = FrameBoundary::instance();
+    if (modifiers == Qt::NoModifier) {
+        switch (key->key()) {
+        case Qt::Key_P:
+        case Qt::Key_Pause:
+            if (!key->isAutoRepeat())
+                boundary.setPaused(!boundary.paused());
+            return true;
+        case Qt::Key_N:
+            boundary.step();
+            return true;
+        case Qt::Key_F1:
+            HelpWindow::showFor(form);
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (modifiers == Qt::ControlModifier && !key->isAutoRepeat()) {
+        if (key->key() == Qt::Key_C) {
+            boundary.whenComplete([window = QPointer<Form>(form)] {
+                if (window)
+                    copyWindowPicture(window);
+            });
+            return true;
+        }
+        if (key->key() == Qt::Key_S) {
+            boundary.whenComplete([window = QPointer<Form>(form)] {
+                if (window)
+                    saveWindowPicture(window);
+            });
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view windowKeysText()
+{
+    return R"(Tasten in jedem Fenster:
+  P, Pause            hält jede laufende Animation an ihrem Bild an (eine Abtastung
+                      der Amplitude beim nächsten Punkt); P noch einmal setzt fort
+  N                   im Halt genau ein Bild (einen Abtastpunkt) weiter
+  Strg+C              kopiert das Bild des Fensters samt Bedienelementen
+  Strg+S              speichert es als PNG
+  F1                  Hilfe zum Fenster; Esc schließt sie
+  Tab, Umschalt+Tab   zum nächsten, zum vorigen Bedienelement
+  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
+                      bewegen den Schieberegler, der den Fokus hat
+  Leertaste, Eingabe  drücken die Schaltfläche oder das Kästchen, das den Fokus hat
+)";
+}
+
+} // namespace platform
