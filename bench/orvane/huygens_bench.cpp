@@ -78,6 +78,7 @@ void timeScan(orvane::Form3& form)
     bench::printAnimationFigures("huygens_scan", unpaced, atDisplayRate);
     bench::printFigure("huygens_scan", "own_pace_rate", ownPace.framesPerSecond());
     bench::printFigure("huygens_scan", "own_pace_core_percent", 100 * ownPace.coreShare());
+    bench::printFigure("huygens_scan", "own_pace_server_percent", 100 * ownPace.serverShare());
 }
 
 } // namespace

@@ -70,9 +70,20 @@ struct Spawned {
 Spawned spawn(const std::string& path, posix_spawn_file_actions_t& actions,
               const std::vector<std::string>& extraEnvironment)
 {
+    // An extra entry replaces this process's entry of the same name: the first one found wins.
+    const auto overridden = [&extraEnvironment](const char* entry) {
+        for (const std::string& extra : extraEnvironment) {
+            const std::size_t name = extra.find('=') + 1;
+            if (std::strncmp(entry, extra.c_str(), name) == 0)
+                return true;
+        }
+        return false;
+    };
     std::vector<char*> environment;
-    for (char** entry = environ; *entry != nullptr; ++entry)
-        environment.push_back(*entry);
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!overridden(*entry))
+            environment.push_back(*entry);
+    }
     std::vector<std::string> extra = extraEnvironment;
     for (std::string& entry : extra)
         environment.push_back(entry.data());
@@ -127,7 +138,8 @@ bool waitReadable(int fd, double deadlineMs)
 
 } // namespace
 
-Captured runCapturing(const std::string& path, std::chrono::seconds timeout)
+Captured runCapturing(const std::string& path, std::chrono::seconds timeout,
+                      const std::vector<std::string>& environment)
 {
     Captured captured;
     Pipe out;
@@ -139,7 +151,7 @@ Captured runCapturing(const std::string& path, std::chrono::seconds timeout)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out.write(), STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out.write(), STDERR_FILENO);
-    const Spawned child = spawn(path, actions, {});
+    const Spawned child = spawn(path, actions, environment);
     posix_spawn_file_actions_destroy(&actions);
     out.closeWrite();
     if (child.pid < 0) {
@@ -162,7 +174,8 @@ Captured runCapturing(const std::string& path, std::chrono::seconds timeout)
     return captured;
 }
 
-Start timeStart(const std::string& path, std::chrono::seconds timeout)
+Start timeStart(const std::string& path, std::chrono::seconds timeout,
+                const std::vector<std::string>& environment)
 {
     Start start;
     Pipe ready;
@@ -177,7 +190,9 @@ Start timeStart(const std::string& path, std::chrono::seconds timeout)
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const double spawnedAt = bench::wallMs();
-    const Spawned child = spawn(path, actions, {"BENCH_READY_FD=" + std::to_string(ready.write())});
+    std::vector<std::string> childEnvironment = environment;
+    childEnvironment.push_back("BENCH_READY_FD=" + std::to_string(ready.write()));
+    const Spawned child = spawn(path, actions, childEnvironment);
     posix_spawn_file_actions_destroy(&actions);
     // Only the child holds the write end now: if it dies unpainted, the read sees the end.
     ready.closeWrite();
@@ -205,6 +220,60 @@ Start timeStart(const std::string& path, std::chrono::seconds timeout)
     else if (got != 1)
         start.failure = "ended without painting a window";
     return start;
+}
+
+DisplayServer::DisplayServer()
+{
+    Pipe number;
+    if (!number.valid() || fcntl(number.write(), F_SETFD, 0) != 0) {
+        m_failure = "no pipe";
+        return;
+    }
+    // The server picks a free display and writes its number to the descriptor given.
+    std::string program = "Xvfb";
+    std::string displayFd = std::to_string(number.write());
+    std::vector<std::string> words = {program, "-displayfd", displayFd, "-screen", "0", "1280x1024x24",
+                                      "-dpi", "96", "-nolisten", "tcp"};
+    std::vector<char*> arguments;
+    for (std::string& word : words)
+        arguments.push_back(word.data());
+    arguments.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, number.read());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const int error = posix_spawnp(&m_pid, program.c_str(), &actions, nullptr, arguments.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    number.closeWrite();
+    if (error != 0) {
+        m_pid = -1;
+        m_failure = "cannot start Xvfb: " + std::string(std::strerror(error));
+        return;
+    }
+    const double deadline = bench::wallMs() + 10e3;
+    std::string digits;
+    char byte = 0;
+    while (waitReadable(number.read(), deadline) && ::read(number.read(), &byte, 1) == 1 && byte != '\n')
+        digits += byte;
+    if (byte != '\n' || digits.empty())
+        m_failure = "Xvfb named no display";
+    else
+        m_display = ":" + digits;
+}
+
+DisplayServer::~DisplayServer()
+{
+    if (m_pid <= 0)
+        return;
+    kill(m_pid, SIGTERM);
+    int status = 0;
+    waitpid(m_pid, &status, 0);
+}
+
+std::vector<std::string> DisplayServer::environment() const
+{
+    return {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + m_display, "BENCH_SERVER_PID=" + std::to_string(m_pid)};
 }
 
 } // namespace report

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <sys/types.h>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ struct Captured {
     std::string failure;
 };
 
-Captured runCapturing(const std::string& path, std::chrono::seconds timeout);
+// `environment` holds entries "NAME=value" that replace or join this process's for the child.
+Captured runCapturing(const std::string& path, std::chrono::seconds timeout,
+                      const std::vector<std::string>& environment = {});
 
 // One start of a program that writes a byte to the file descriptor in BENCH_READY_FD when its
 // first window is painted, then goes on and exits by itself.
@@ -28,6 +31,27 @@ struct Start {
     std::string failure;
 };
 
-Start timeStart(const std::string& path, std::chrono::seconds timeout);
+Start timeStart(const std::string& path, std::chrono::seconds timeout,
+                const std::vector<std::string>& environment = {});
+
+// An X server of its own (Xvfb, 1280×1024, 24 bits, 96 dpi, no window manager) for as long as
+// this object lives, for the figures a real display adds: its CPU time and Qt's buffers for it.
+class DisplayServer {
+public:
+    DisplayServer();
+    ~DisplayServer();
+    DisplayServer(const DisplayServer&) = delete;
+    DisplayServer& operator=(const DisplayServer&) = delete;
+
+    // Empty when the server runs.
+    const std::string& failure() const { return m_failure; }
+    // What a child needs to draw through the server and measure it (BENCH_SERVER_PID).
+    std::vector<std::string> environment() const;
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+    std::string m_failure;
+};
 
 } // namespace report

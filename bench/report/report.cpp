@@ -3,13 +3,22 @@
 
 #include "report.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace report {
 
 bool Target::met(double value) const
 {
-    return bound == Bound::AtMost ? value <= limit : value >= limit;
+    switch (bound) {
+    case Bound::AtMost:
+        return value <= limit;
+    case Bound::AtLeast:
+        return value >= limit;
+    case Bound::Within:
+        return std::abs(value - limit) <= tolerance;
+    }
+    return false;
 }
 
 std::string formatValue(double value, const Format& format)

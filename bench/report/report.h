@@ -12,11 +12,13 @@
 namespace report {
 
 struct Target {
-    enum class Bound { AtMost, AtLeast };
+    enum class Bound { AtMost, AtLeast, Within };
     Bound bound;
     double limit;
     // As the table prints it, "≤ 1 ms" say.
     std::string text;
+    // For Within: how far from the limit a value may lie.
+    double tolerance = 0;
 
     bool met(double value) const;
 };

@@ -25,6 +25,7 @@ void printAnimationFigures(const std::string& row, const FrameRun& unpaced, cons
     printFigure(row, "frames_per_second", unpaced.framesPerSecond());
     printFigure(row, "paced_rate", paced.framesPerSecond());
     printFigure(row, "paced_core_percent", 100 * paced.coreShare());
+    printFigure(row, "paced_server_percent", 100 * paced.serverShare());
 }
 
 void chooseOffscreenByDefault()

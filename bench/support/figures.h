@@ -14,7 +14,7 @@ namespace bench {
 void printFigure(const std::string& row, const std::string& name, double value);
 
 // The figures every animation row has: the median unpaced frame, the unpaced frame rate and the
-// share of one core the paced run took.
+// share of one core the paced run took, and the display server's share beside it.
 void printAnimationFigures(const std::string& row, const FrameRun& unpaced, const FrameRun& paced);
 
 // Benchmarks run headless unless a platform is chosen.

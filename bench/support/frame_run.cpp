@@ -10,6 +10,11 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
 namespace bench {
 
 double FrameRun::framesPerSecond() const
@@ -22,7 +27,37 @@ double FrameRun::coreShare() const
     return wallMs > 0 ? cpuMs / wallMs : 0;
 }
 
+double FrameRun::serverShare() const
+{
+    return wallMs > 0 ? serverCpuMs / wallMs : 0;
+}
+
 namespace {
+
+// User and system time of the process named by BENCH_SERVER_PID (the display server the
+// window draws through), from /proc/<pid>/stat; 0 when none is named or it cannot be read.
+double serverCpuMs()
+{
+    const std::string pid = qEnvironmentVariable("BENCH_SERVER_PID").toStdString();
+    if (pid.empty())
+        return 0;
+    std::ifstream file("/proc/" + pid + "/stat");
+    std::string line;
+    std::getline(file, line);
+    // The command name in parentheses may hold blanks; utime and stime are the 12th and 13th
+    // fields after it.
+    const auto nameEnd = line.rfind(')');
+    if (nameEnd == std::string::npos)
+        return 0;
+    std::istringstream fields(line.substr(nameEnd + 1));
+    std::string skipped;
+    for (int i = 0; i < 11; ++i)
+        fields >> skipped;
+    double utime = 0;
+    double stime = 0;
+    fields >> utime >> stime;
+    return 1e3 * (utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
 
 struct Recorder {
     explicit Recorder(const RunPlan& plan) : plan(plan) {}
@@ -33,6 +68,7 @@ struct Recorder {
     bool done = false;
     bool inHook = false;
     double firstCpu = 0;
+    double firstServerCpu = 0;
     double firstWall = 0;
     double lastCpu = 0;
     double lastWall = 0;
@@ -49,6 +85,7 @@ struct Recorder {
         } else {
             started = true;
             firstCpu = cpu;
+            firstServerCpu = serverCpuMs();
             firstWall = wall;
         }
         lastCpu = cpu;
@@ -57,6 +94,7 @@ struct Recorder {
             done = true;
             run.cpuMs = cpu - firstCpu;
             run.wallMs = wall - firstWall;
+            run.serverCpuMs = serverCpuMs() - firstServerCpu;
             if (plan.stop)
                 QTimer::singleShot(0, QCoreApplication::instance(), plan.stop);
             return;
@@ -81,6 +119,7 @@ FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start)
     if (!recorder.done) {
         recorder.run.cpuMs = recorder.lastCpu - recorder.firstCpu;
         recorder.run.wallMs = recorder.lastWall - recorder.firstWall;
+        recorder.run.serverCpuMs = serverCpuMs() - recorder.firstServerCpu;
     }
     return recorder.run;
 }

@@ -16,11 +16,14 @@ struct FrameRun {
     std::vector<double> frameWallMs;
     double cpuMs = 0;
     double wallMs = 0;
+    // The display server's CPU time over the same span; 0 without BENCH_SERVER_PID.
+    double serverCpuMs = 0;
 
     int frames() const { return static_cast<int>(frameCpuMs.size()); }
     double framesPerSecond() const;
     // CPU time over wall time: 1 is one core kept busy.
     double coreShare() const;
+    double serverShare() const;
 };
 
 struct RunPlan {

@@ -53,4 +53,18 @@ TEST_F(Child, CapturedOutputHoldsBothStreamsAndTheStatus)
     EXPECT_NE(report::runCapturing(TEST_CHILD, 10s).failure, "");
 }
 
+TEST_F(Child, GivenEnvironmentReplacesThisProcesssOwn)
+{
+    mode("environment");
+    setenv("BENCH_DEMO_VALUE", "1", 1);
+    const auto value = [](const std::vector<std::string>& environment) {
+        return report::Figures::parse(report::runCapturing(TEST_CHILD, 10s, environment).output).get("demo", "value");
+    };
+    EXPECT_EQ(value({}), 1);
+    EXPECT_EQ(value({"BENCH_DEMO_VALUE=2"}), 2);
+    // A name that merely begins like another is left alone.
+    EXPECT_EQ(value({"BENCH_DEMO=3"}), 1);
+    unsetenv("BENCH_DEMO_VALUE");
+}
+
 } // namespace

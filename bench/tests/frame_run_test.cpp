@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -60,6 +64,20 @@ TEST_F(FrameRunTest, UnpacedFramesCostTheirWorkAndTheRunStopsOnce)
     // Other processes may take the core for a while, never more than it.
     EXPECT_GT(run.coreShare(), 0.3);
     EXPECT_LE(run.coreShare(), 1.05);
+}
+
+// The server's time is read from /proc in clock ticks; this process standing in for the server
+// must show the same busy time the process clock shows.
+TEST_F(FrameRunTest, AServerNamedByItsPidIsTimedOverTheSameSpan)
+{
+    platform::Pacer::setEnabled(false);
+    setenv("BENCH_SERVER_PID", std::to_string(getpid()).c_str(), 1);
+    FakeAnimation animation;
+    const bench::FrameRun run =
+        bench::runFrames({300ms, [&animation] { animation.stop(); }, {}}, [&animation] { animation.run(); });
+    unsetenv("BENCH_SERVER_PID");
+    EXPECT_NEAR(run.serverCpuMs, run.cpuMs, 25);
+    EXPECT_GT(run.serverShare(), 0.3);
 }
 
 TEST_F(FrameRunTest, PacedFramesLeaveTheCoreMostlyIdle)

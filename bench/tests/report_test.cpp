@@ -72,6 +72,11 @@ TEST(Report, HoldsEveryFigureAgainstItsTarget)
     EXPECT_FALSE(atMost.met(1.001));
     EXPECT_TRUE(atLeast.met(60));
     EXPECT_FALSE(atLeast.met(59.9));
+    const report::Target within{report::Target::Bound::Within, 60, "60 ± 0.5", 0.5};
+    EXPECT_TRUE(within.met(59.5));
+    EXPECT_TRUE(within.met(60.5));
+    EXPECT_FALSE(within.met(59.4));
+    EXPECT_FALSE(within.met(60.6));
 
     report::Report report;
     report.beginGroup({"kestrup", "all on"});

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 // Behaves as TEST_CHILD_MODE says: "ready" holds 40 MB, waits 50 ms and writes the ready byte,
-// "silent" exits without it, "crash" aborts, "figures" prints figure lines among other output.
+// "silent" exits without it, "crash" aborts, "figures" prints figure lines among other output,
+// "environment" prints BENCH_DEMO_VALUE as a figure.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,6 +33,11 @@ int main()
         std::printf("figure demo frame_cpu_ms 0.25\n");
         std::fprintf(stderr, "a warning on the way\n");
         std::printf("figure demo frames_per_second 4000\n");
+        return 0;
+    }
+    if (m == "environment") {
+        const char* value = std::getenv("BENCH_DEMO_VALUE");
+        std::printf("figure demo value %s\n", value ? value : "none");
         return 0;
     }
     return 0;
