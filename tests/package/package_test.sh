@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
-# Builds the Debian package, unpacks it into a fresh root, validates its menu entries and
-# metadata, and starts every program from its installed path, headless.
+# Builds the Debian package, checks it with lintian (no error, no warning), unpacks it into a
+# fresh root, validates its menu entries and metadata, and starts every program from its
+# installed path, headless. First, every file of the source tree names its licence (reuse lint).
 set -euo pipefail
 build_dir=$1
+source_dir=$2
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+
+reuse --root "$source_dir" lint >"$root/reuse.log" || { tail -n 40 "$root/reuse.log"; exit 1; }
 
 cd "$build_dir"
 cpack -G DEB >/dev/null
 package=$(ls -t wellenlehre_*.deb | head -n 1)
+lintian --fail-on error,warning "$package"
 dpkg-deb -x "$package" "$root"
 
 depends=$(dpkg-deb -f "$package" Depends)
@@ -21,7 +26,10 @@ done
 for program in orvane kestrup tilmora; do
     desktop="$root/usr/share/applications/io.github.wellenlehre.$program.desktop"
     desktop-file-validate "$desktop"
-    appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.wellenlehre.$program.metainfo.xml" >/dev/null
+    # Pedantic issues leave the status at 0: any issue line (E:, W:, I: or P:) fails the test.
+    metainfo="$root/usr/share/metainfo/io.github.wellenlehre.$program.metainfo.xml"
+    verdict=$(appstreamcli validate --pedantic --no-net "$metainfo") && ! grep -qE '^[EWIP]: ' <<<"$verdict" \
+        || { echo "$verdict"; exit 1; }
     test -s "$root/usr/share/icons/hicolor/scalable/apps/$program.svg"
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     test "$exec_line" = "$program"
