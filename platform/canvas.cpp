@@ -10,9 +10,17 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 namespace platform {
+
+namespace {
+
+// A row of the transient box that holds no transient pixel.
+constexpr QPoint noTransientRow(std::numeric_limits<int>::max(), -1);
+
+} // namespace
 
 Canvas::Canvas()
 {
@@ -30,8 +38,9 @@ void Canvas::resize(QSize logicalSize, qreal devicePixelRatio)
         m_scale.width = pixelsToTwips(logicalSize.width());
         m_scale.height = pixelsToTwips(logicalSize.height());
     }
-    if (m_screen.size() == device)
+    if (m_deviceSize == device)
         return;
+    m_deviceSize = device;
     auto grown = [&](const QImage& old) {
         QImage image(device, QImage::Format_RGB32);
         image.fill(m_backColor);
@@ -41,10 +50,17 @@ void Canvas::resize(QSize logicalSize, qreal devicePixelRatio)
         }
         return image;
     };
-    m_screen = grown(m_screen);
-    m_persistent = grown(m_persistent);
-    m_transient = m_transient.intersected(m_screen.rect());
-    markDirty(m_screen.rect());
+    if (!m_screen.isNull())
+        m_screen = grown(m_screen);
+    if (!m_persistent.isNull())
+        m_persistent = grown(m_persistent);
+    m_transient = m_transient.intersected(QRect(QPoint(), device));
+    // Rows of the old picture beyond the transient box keep nothing to restore.
+    m_transientRows.assign(std::size_t(device.height()), noTransientRow);
+    if (!m_transient.isEmpty())
+        for (int y = m_transient.top(); y <= m_transient.bottom(); ++y)
+            m_transientRows[std::size_t(y)] = QPoint(m_transient.left(), m_transient.right());
+    markDirty(QRect(QPoint(), device));
 }
 
 void Canvas::setScaleLeft(double v)
@@ -79,10 +95,40 @@ void Canvas::setDrawWidth(int pixels)
 void Canvas::setBackColor(const QColor& colour)
 {
     m_backColor = colour;
-    m_persistent.fill(colour);
-    m_screen.fill(colour);
+    if (!m_persistent.isNull())
+        m_persistent.fill(colour);
+    if (!m_screen.isNull())
+        m_screen.fill(colour);
+    clearTransientRows();
+    markDirty(QRect(QPoint(), m_deviceSize));
+}
+
+void Canvas::clearTransientRows()
+{
+    if (!m_transient.isEmpty())
+        for (int y = m_transient.top(); y <= m_transient.bottom(); ++y)
+            m_transientRows[std::size_t(y)] = noTransientRow;
     m_transient = QRect();
-    markDirty(m_screen.rect());
+}
+
+// Both layers are made on first use: a surface that is never drawn on, or never with
+// AutoRedraw, holds no image for it.
+QImage& Canvas::persistentLayer() const
+{
+    if (m_persistent.isNull()) {
+        m_persistent = QImage(m_deviceSize, QImage::Format_RGB32);
+        m_persistent.fill(m_backColor);
+    }
+    return m_persistent;
+}
+
+QImage& Canvas::screenLayer() const
+{
+    if (m_screen.isNull()) {
+        m_screen = QImage(m_deviceSize, QImage::Format_RGB32);
+        m_screen.fill(m_backColor);
+    }
+    return m_screen;
 }
 
 QPointF Canvas::toDevice(double x, double y) const
@@ -99,9 +145,9 @@ QPoint Canvas::devicePixel(double x, double y) const
 QColor Canvas::pixel(double x, double y) const
 {
     const QPoint p = devicePixel(x, y);
-    if (!m_screen.rect().contains(p))
+    if (!QRect(QPoint(), m_deviceSize).contains(p))
         return {};
-    return m_screen.pixelColor(p);
+    return m_screen.isNull() ? QColor(m_backColor.rgb()) : m_screen.pixelColor(p);
 }
 
 QRgb Canvas::resolve(const QColor& colour) const
@@ -149,7 +195,8 @@ template<typename Draw>
 void Canvas::draw(Draw drawOn)
 {
     // With AutoRedraw both layers receive the same pixels in one pass.
-    const QRect touched = drawOn(raster::Target(m_screen, m_autoRedraw ? &m_persistent : nullptr));
+    const QRect touched = drawOn(raster::Target(screenLayer(), m_autoRedraw ? &persistentLayer() : nullptr,
+                                                      m_autoRedraw ? nullptr : &m_transientRows));
     if (!m_autoRedraw)
         m_transient |= touched;
     markDirty(touched);
@@ -197,10 +244,12 @@ void Canvas::cls()
     record({Primitive::Kind::Clear, 0, 0, 0, 0, 0, m_backColor});
     m_current = {m_scale.left, m_scale.top};
     if (m_autoRedraw) {
-        m_persistent.fill(m_backColor);
-        m_screen.fill(m_backColor);
-        m_transient = QRect();
-        markDirty(m_screen.rect());
+        if (!m_persistent.isNull())
+            m_persistent.fill(m_backColor);
+        if (!m_screen.isNull())
+            m_screen.fill(m_backColor);
+        clearTransientRows();
+        markDirty(QRect(QPoint(), m_deviceSize));
         return;
     }
     // Only the rows where transient drawing stands are copied back from the persistent layer,
@@ -210,9 +259,19 @@ void Canvas::cls()
         return;
     const auto bytesPerPixel = sizeof(QRgb);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        std::memcpy(m_screen.scanLine(y) + area.left() * bytesPerPixel,
-                    m_persistent.constScanLine(y) + area.left() * bytesPerPixel,
-                    static_cast<size_t>(area.width()) * bytesPerPixel);
+        // Within the rows, only from the leftmost to the rightmost transient pixel.
+        const QPoint row = std::exchange(m_transientRows[std::size_t(y)], noTransientRow);
+        if (row.x() > row.y())
+            continue;
+        if (m_persistent.isNull()) {
+            // No persistent layer yet: it would be BackColor throughout.
+            auto* pixels = reinterpret_cast<QRgb*>(m_screen.scanLine(y));
+            std::fill(pixels + row.x(), pixels + row.y() + 1, m_backColor.rgb());
+        } else {
+            std::memcpy(m_screen.scanLine(y) + row.x() * bytesPerPixel,
+                        m_persistent.constScanLine(y) + row.x() * bytesPerPixel,
+                        static_cast<size_t>(row.y() - row.x() + 1) * bytesPerPixel);
+        }
     }
     markDirty(area);
 }

@@ -71,8 +71,11 @@ public:
     // AutoRedraw clear: the screen returns to the persistent layer. Set: both are cleared.
     void cls();
 
-    const QImage& screen() const { return m_screen; }
-    const QImage& persistent() const { return m_persistent; }
+    const QImage& screen() const { return screenLayer(); }
+    // False while nothing has been drawn: the surface shows BackColor throughout.
+    bool hasScreenImage() const { return !m_screen.isNull(); }
+    // Allocated, filled with BackColor, only once something is drawn with AutoRedraw set.
+    const QImage& persistent() const { return persistentLayer(); }
     qreal devicePixelRatio() const { return m_dpr; }
     // The screen's colour at a point given in user coordinates (for tests and checks).
     QColor pixel(double x, double y) const;
@@ -88,6 +91,9 @@ public:
     void clearLog() { m_log.clear(); }
 
 private:
+    QImage& persistentLayer() const;
+    QImage& screenLayer() const;
+    void clearTransientRows();
     QPointF toDevice(double x, double y) const;
     QRgb resolve(const QColor& colour) const;
     int devicePenWidth() const;
@@ -99,8 +105,9 @@ private:
     bool m_customScale = false;
     QSize m_logicalSize;
     qreal m_dpr = 1.0;
-    QImage m_screen;
-    QImage m_persistent;
+    QSize m_deviceSize;
+    mutable QImage m_screen;
+    mutable QImage m_persistent;
     int m_drawWidth = 1;
     QColor m_foreColor = Qt::black;
     QColor m_backColor = Qt::white;
@@ -109,6 +116,8 @@ private:
     QRect m_dirty;
     // Where the screen may differ from the persistent layer: what a Cls must copy back.
     QRect m_transient;
+    // Within it, per row, the leftmost and rightmost transient pixel (x > y: none).
+    std::vector<QPoint> m_transientRows;
     std::function<void()> m_dirtyHandler;
     bool m_recording = false;
     std::vector<Primitive> m_log;

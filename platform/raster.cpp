@@ -41,7 +41,7 @@ public:
     SpanWriter(const Target& target, QRgb colour)
         : m_bits(target.image.bits()), m_mirror(target.mirror ? target.mirror->bits() : nullptr),
           m_stride(target.image.bytesPerLine()), m_width(target.image.width()),
-          m_height(target.image.height()), m_colour(colour)
+          m_height(target.image.height()), m_colour(colour), m_rows(target.rows)
     {
     }
 
@@ -69,6 +69,10 @@ public:
         }
         touch(first, last, firstRow);
         touch(first, last, lastRow);
+        if (m_rows) {
+            for (int y = firstRow; y <= lastRow; ++y)
+                widenRow(first, last, y);
+        }
     }
 
     void plot(std::int64_t x, std::int64_t y)
@@ -79,6 +83,8 @@ public:
         if (m_mirror)
             reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
         touch(int(x), int(x), int(y));
+        if (m_rows)
+            widenRow(int(x), int(x), int(y));
     }
 
     QRect touched() const
@@ -87,6 +93,13 @@ public:
     }
 
 private:
+    void widenRow(int first, int last, int y)
+    {
+        QPoint& row = (*m_rows)[std::size_t(y)];
+        row.setX(std::min(row.x(), first));
+        row.setY(std::max(row.y(), last));
+    }
+
     void touch(int first, int last, int y)
     {
         m_left = std::min(m_left, first);
@@ -101,6 +114,7 @@ private:
     int m_width;
     int m_height;
     QRgb m_colour;
+    std::vector<QPoint>* m_rows;
     int m_left = std::numeric_limits<int>::max();
     int m_right = std::numeric_limits<int>::min();
     int m_top = std::numeric_limits<int>::max();

@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QRect>
 
+#include <vector>
+
 namespace platform::raster {
 
 // Aliased primitives written straight into an RGB32 image, in device pixels. Each primitive
@@ -18,9 +20,14 @@ namespace platform::raster {
 // same pixels in the same pass (the persistent layer beside the screen).
 struct Target {
     // Implicit: a plain image is a target of its own.
-    Target(QImage& image, QImage* mirror = nullptr) : image(image), mirror(mirror) {}
+    Target(QImage& image, QImage* mirror = nullptr, std::vector<QPoint>* rows = nullptr)
+        : image(image), mirror(mirror), rows(rows)
+    {
+    }
     QImage& image;
     QImage* mirror;
+    // Optionally, per image row, the leftmost (x) and rightmost (y) pixel written, widened.
+    std::vector<QPoint>* rows;
 };
 
 // A line of `width` pixels with round caps; width 1 is a one-pixel-wide line through both end

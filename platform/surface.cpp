@@ -91,19 +91,26 @@ void Surface::resizeCanvas() const
 void Surface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& screen = m_canvas.screen();
     const QRect target(QPoint(m_border, m_border), m_canvas.logicalSize());
-    const qreal ratio = screen.devicePixelRatio();
-    // One plain copy per rectangle of the region: under a clip of several rectangles (the
-    // controls on a surface are left out of it) the painter would blend row by row on worker
-    // threads instead. Source rectangles carry the pixel ratio, so the image is never scaled.
+    const qreal ratio = m_canvas.devicePixelRatio();
+    // One plain copy per rectangle of the region, each under a clip of that rectangle alone:
+    // under the region's clip of several rectangles (the controls on a surface are left out of
+    // it) the painter would blend row by row on worker threads instead. Source rectangles carry
+    // the pixel ratio, so the image is never scaled.
     for (const QRect& part : event->region()) {
         const QRect visible = part & target;
         if (visible.isEmpty())
             continue;
+        painter.setClipRect(visible);
+        // A surface nothing has been drawn on has no image yet: it is BackColor throughout.
+        if (!m_canvas.hasScreenImage()) {
+            painter.fillRect(visible, m_canvas.backColor());
+            continue;
+        }
         const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio, QSizeF(visible.size()) * ratio);
-        painter.drawImage(QRectF(visible), screen, source);
+        painter.drawImage(QRectF(visible), m_canvas.screen(), source);
     }
+    painter.setClipping(false);
     if (m_border > 0) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
