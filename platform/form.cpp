@@ -5,8 +5,8 @@
 
 #include "desktop.h"
 #include "frame_boundary.h"
-#include "lesson_tools.h"
 #include "layout.h"
+#include "lesson_tools.h"
 
 #include <QCloseEvent>
 #include <QResizeEvent>

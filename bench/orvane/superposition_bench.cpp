@@ -46,7 +46,11 @@ int main(int argc, char** argv)
     platform::Pacer::setEnabled(true);
     const bench::FrameRun paced = bench::runFrames({4500ms, stop, {}}, start);
 
+    const bench::FrameRun paused = bench::runPaused(2000ms, stop, start);
+
     bench::printAnimationFigures("superposition", unpaced, paced);
+    bench::printFigure("superposition", "paused_core_percent", 100 * paused.coreShare());
+    bench::printFigure("superposition", "paused_server_percent", 100 * paused.serverShare());
     const QSize screen = QGuiApplication::primaryScreen()->size();
     bench::printFigure("screen", "width", screen.width());
     bench::printFigure("screen", "height", screen.height());

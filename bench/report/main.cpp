@@ -36,6 +36,7 @@ const Target memoryTarget{Target::Bound::AtMost, 80, "≤ 80 MB"};
 // On a real display the X server's work counts too, and Qt keeps buffers of its own for it.
 const Target displayCoreTarget{Target::Bound::AtMost, 5, "≤ 5 % of a core"};
 const Target displayScanTarget{Target::Bound::AtMost, 10, "≤ 10 % of a core"};
+const Target pausedTarget{Target::Bound::AtMost, 1, "≤ 1 % of a core"};
 const Target pacedRateTarget{Target::Bound::Within, 60, "60 ± 0.5", 0.5};
 
 constexpr int starts = 5;
@@ -198,6 +199,10 @@ int main()
     const std::string ownPaceServer = "own_pace_server_percent";
     addDisplayed(table, "superposition", shownSuperposition, "superposition", paced, pacedServer,
                  displayCoreTarget);
+    table.check("program + X server, paused (P)",
+                sum(shownSuperposition.get("superposition", "paused_core_percent"),
+                    shownSuperposition.get("superposition", "paused_server_percent")),
+                {2, "%"}, pausedTarget);
     addDisplayed(table, "Huygens scan, own pace", shownHuygens, "huygens_scan", ownPaceCpu, ownPaceServer,
                  displayScanTarget);
     addDisplayed(table, "kestrup", shownKestrup, "kestrup", paced, pacedServer, displayCoreTarget);

@@ -6,6 +6,7 @@
 #include "clocks.h"
 
 #include <platform/events.h>
+#include <platform/frame_boundary.h>
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -122,6 +123,39 @@ FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start)
         recorder.run.serverCpuMs = serverCpuMs() - recorder.firstServerCpu;
     }
     return recorder.run;
+}
+
+} // namespace bench
+
+namespace bench {
+
+FrameRun runPaused(std::chrono::milliseconds duration, const std::function<void()>& stop,
+                   const std::function<void()>& start)
+{
+    using namespace std::chrono_literals;
+    FrameRun run;
+    platform::FrameBoundary& boundary = platform::FrameBoundary::instance();
+    double cpu = 0;
+    double wall = 0;
+    double server = 0;
+    // Paused after a few frames; measured once the hold has settled; then let go and stopped.
+    QTimer::singleShot(200ms, [&] {
+        boundary.setPaused(true);
+        QTimer::singleShot(100ms, [&] {
+            cpu = processCpuMs();
+            wall = wallMs();
+            server = serverCpuMs();
+            QTimer::singleShot(duration, [&] {
+                run.cpuMs = processCpuMs() - cpu;
+                run.wallMs = wallMs() - wall;
+                run.serverCpuMs = serverCpuMs() - server;
+                boundary.setPaused(false);
+                QTimer::singleShot(0, stop);
+            });
+        });
+    });
+    start();
+    return run;
 }
 
 } // namespace bench

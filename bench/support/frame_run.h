@@ -40,4 +40,9 @@ struct RunPlan {
 // says. Ticks that arrive while `afterTick` runs are not frames of the run and are passed over.
 FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start);
 
+// The cost of a running animation held by the lesson pause: CPU time over `duration` while it
+// holds, then it goes on and `stop` ends it.
+FrameRun runPaused(std::chrono::milliseconds duration, const std::function<void()>& stop,
+                   const std::function<void()>& start);
+
 } // namespace bench
