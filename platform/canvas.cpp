@@ -52,8 +52,11 @@ void Canvas::resize(QSize logicalSize, qreal devicePixelRatio)
     };
     if (!m_screen.isNull())
         m_screen = grown(m_screen);
-    if (!m_persistent.isNull())
+    if (!m_persistent.isNull()) {
+        completePersistentRows();
         m_persistent = grown(m_persistent);
+        m_persistentReady.assign(std::size_t(device.height()), 1);
+    }
     m_transient = m_transient.intersected(QRect(QPoint(), device));
     // Rows of the old picture beyond the transient box keep nothing to restore.
     m_transientRows.assign(std::size_t(device.height()), noTransientRow);
@@ -95,8 +98,7 @@ void Canvas::setDrawWidth(int pixels)
 void Canvas::setBackColor(const QColor& colour)
 {
     m_backColor = colour;
-    if (!m_persistent.isNull())
-        m_persistent.fill(colour);
+    forgetPersistentRows();
     if (!m_screen.isNull())
         m_screen.fill(colour);
     clearTransientRows();
@@ -112,13 +114,42 @@ void Canvas::clearTransientRows()
 }
 
 // Both layers are made on first use: a surface that is never drawn on, or never with
-// AutoRedraw, holds no image for it.
+// AutoRedraw, holds no image for it. The persistent layer's rows are filled with BackColor only
+// when first drawn on, so a few lines kept in it cost a few rows, not a window's worth.
 QImage& Canvas::persistentLayer() const
 {
     if (m_persistent.isNull()) {
         m_persistent = QImage(m_deviceSize, QImage::Format_RGB32);
-        m_persistent.fill(m_backColor);
+        m_persistentReady.assign(std::size_t(m_deviceSize.height()), 0);
     }
+    return m_persistent;
+}
+
+bool Canvas::persistentRowReady(int y) const
+{
+    return !m_persistent.isNull() && m_persistentReady[std::size_t(y)];
+}
+
+void Canvas::forgetPersistentRows()
+{
+    std::fill(m_persistentReady.begin(), m_persistentReady.end(), 0);
+}
+
+void Canvas::completePersistentRows() const
+{
+    QImage& layer = persistentLayer();
+    for (int y = 0; y < layer.height(); ++y) {
+        if (!m_persistentReady[std::size_t(y)]) {
+            auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
+            std::fill(row, row + layer.width(), m_backColor.rgb());
+            m_persistentReady[std::size_t(y)] = 1;
+        }
+    }
+}
+
+const QImage& Canvas::persistent() const
+{
+    completePersistentRows();
     return m_persistent;
 }
 
@@ -196,7 +227,8 @@ void Canvas::draw(Draw drawOn)
 {
     // With AutoRedraw both layers receive the same pixels in one pass.
     const QRect touched = drawOn(raster::Target(screenLayer(), m_autoRedraw ? &persistentLayer() : nullptr,
-                                                      m_autoRedraw ? nullptr : &m_transientRows));
+                                                      m_autoRedraw ? nullptr : &m_transientRows,
+                                                      {&m_persistentReady, m_backColor.rgb()}));
     if (!m_autoRedraw)
         m_transient |= touched;
     markDirty(touched);
@@ -244,8 +276,7 @@ void Canvas::cls()
     record({Primitive::Kind::Clear, 0, 0, 0, 0, 0, m_backColor});
     m_current = {m_scale.left, m_scale.top};
     if (m_autoRedraw) {
-        if (!m_persistent.isNull())
-            m_persistent.fill(m_backColor);
+        forgetPersistentRows();
         if (!m_screen.isNull())
             m_screen.fill(m_backColor);
         clearTransientRows();
@@ -263,8 +294,8 @@ void Canvas::cls()
         const QPoint row = std::exchange(m_transientRows[std::size_t(y)], noTransientRow);
         if (row.x() > row.y())
             continue;
-        if (m_persistent.isNull()) {
-            // No persistent layer yet: it would be BackColor throughout.
+        if (!persistentRowReady(y)) {
+            // Nothing kept on this row: it is BackColor throughout.
             auto* pixels = reinterpret_cast<QRgb*>(m_screen.scanLine(y));
             std::fill(pixels + row.x(), pixels + row.y() + 1, m_backColor.rgb());
         } else {

@@ -74,8 +74,8 @@ public:
     const QImage& screen() const { return screenLayer(); }
     // False while nothing has been drawn: the surface shows BackColor throughout.
     bool hasScreenImage() const { return !m_screen.isNull(); }
-    // Allocated, filled with BackColor, only once something is drawn with AutoRedraw set.
-    const QImage& persistent() const { return persistentLayer(); }
+    // The layer that Cls without AutoRedraw restores; made when first drawn on with AutoRedraw.
+    const QImage& persistent() const;
     qreal devicePixelRatio() const { return m_dpr; }
     // The screen's colour at a point given in user coordinates (for tests and checks).
     QColor pixel(double x, double y) const;
@@ -92,6 +92,9 @@ public:
 
 private:
     QImage& persistentLayer() const;
+    bool persistentRowReady(int y) const;
+    void forgetPersistentRows();
+    void completePersistentRows() const;
     QImage& screenLayer() const;
     void clearTransientRows();
     QPointF toDevice(double x, double y) const;
@@ -108,6 +111,8 @@ private:
     QSize m_deviceSize;
     mutable QImage m_screen;
     mutable QImage m_persistent;
+    // Per row of the persistent layer: filled (with BackColor, then drawing) yet.
+    mutable std::vector<char> m_persistentReady;
     int m_drawWidth = 1;
     QColor m_foreColor = Qt::black;
     QColor m_backColor = Qt::white;

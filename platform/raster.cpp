@@ -41,7 +41,8 @@ public:
     SpanWriter(const Target& target, QRgb colour)
         : m_bits(target.image.bits()), m_mirror(target.mirror ? target.mirror->bits() : nullptr),
           m_stride(target.image.bytesPerLine()), m_width(target.image.width()),
-          m_height(target.image.height()), m_colour(colour), m_rows(target.rows)
+          m_height(target.image.height()), m_colour(colour), m_rows(target.rows),
+          m_mirrorRows(target.mirrorRows)
     {
     }
 
@@ -63,7 +64,7 @@ public:
             auto* row = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride);
             std::fill(row + first, row + last + 1, m_colour);
             if (m_mirror) {
-                auto* mirrored = reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride);
+                QRgb* mirrored = mirrorRow(y);
                 std::fill(mirrored + first, mirrored + last + 1, m_colour);
             }
         }
@@ -81,7 +82,7 @@ public:
             return;
         reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
         if (m_mirror)
-            reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
+            mirrorRow(int(y))[x] = m_colour;
         touch(int(x), int(x), int(y));
         if (m_rows)
             widenRow(int(x), int(x), int(y));
@@ -93,6 +94,16 @@ public:
     }
 
 private:
+    QRgb* mirrorRow(int y)
+    {
+        auto* row = reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride);
+        if (m_mirrorRows.ready && !(*m_mirrorRows.ready)[std::size_t(y)]) {
+            std::fill(row, row + m_width, m_mirrorRows.background);
+            (*m_mirrorRows.ready)[std::size_t(y)] = 1;
+        }
+        return row;
+    }
+
     void widenRow(int first, int last, int y)
     {
         QPoint& row = (*m_rows)[std::size_t(y)];
@@ -115,6 +126,7 @@ private:
     int m_height;
     QRgb m_colour;
     std::vector<QPoint>* m_rows;
+    LazyRows m_mirrorRows;
     int m_left = std::numeric_limits<int>::max();
     int m_right = std::numeric_limits<int>::min();
     int m_top = std::numeric_limits<int>::max();

@@ -18,16 +18,26 @@ namespace platform::raster {
 
 // The image to draw into and, optionally, a second image of the same size that receives the
 // same pixels in the same pass (the persistent layer beside the screen).
+// A layer whose rows are filled with their background only when first written to, so that rows
+// never drawn on are never touched and cost no memory.
+struct LazyRows {
+    std::vector<char>* ready;
+    QRgb background;
+};
+
 struct Target {
     // Implicit: a plain image is a target of its own.
-    Target(QImage& image, QImage* mirror = nullptr, std::vector<QPoint>* rows = nullptr)
-        : image(image), mirror(mirror), rows(rows)
+    Target(QImage& image, QImage* mirror = nullptr, std::vector<QPoint>* rows = nullptr,
+           LazyRows mirrorRows = {})
+        : image(image), mirror(mirror), rows(rows), mirrorRows(mirrorRows)
     {
     }
     QImage& image;
     QImage* mirror;
     // Optionally, per image row, the leftmost (x) and rightmost (y) pixel written, widened.
     std::vector<QPoint>* rows;
+    // Optionally, the mirror's rows that hold their background yet.
+    LazyRows mirrorRows;
 };
 
 // A line of `width` pixels with round caps; width 1 is a one-pixel-wide line through both end
