@@ -8,6 +8,7 @@
 #include "help_window.h"
 #include "window_picture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -55,7 +56,13 @@ QString LessonTools::unmarkedTitle(const QWidget* window)
 void LessonTools::markPaused(QWidget* window, bool paused)
 {
     const QString title = unmarkedTitle(window);
-    window->setWindowTitle(paused ? title + pauseMark : title);
+    const QString marked = paused ? title + pauseMark : title;
+    if (marked == window->windowTitle())
+        return;
+    window->setWindowTitle(marked);
+    // A window's accessible name is its title: screen readers announce the new one.
+    QAccessibleEvent nameChanged(window, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
 }
 
 void LessonTools::markAllWindows(bool paused)
