@@ -14,6 +14,8 @@
 
 namespace {
 
+using testing_support::countIn;
+
 using kestrup_testing::loadHalted;
 using kestrup_testing::runFrames;
 using platform::Primitive;
@@ -23,13 +25,6 @@ const QColor white(255, 255, 255);
 const QColor blue(0, 0, 255);
 const QColor green(0, 200, 0);
 const QColor red(255, 0, 0);
-
-int countIn(const platform::Canvas& canvas, const QColor& colour, double x1, double y1, double x2, double y2)
-{
-    const QPoint a = canvas.devicePixel(x1, y1);
-    const QPoint b = canvas.devicePixel(x2, y2);
-    return testing_support::countPixels(canvas.screen(), colour, QRect(a, b).normalized());
-}
 
 // Runs frames with the settings applied in the first frame's yield, then checks the last
 // frame's picture against the same frame drawn on a freshly cleared window and chain box.

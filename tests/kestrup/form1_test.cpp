@@ -19,6 +19,8 @@
 
 namespace {
 
+using testing_support::countIn;
+
 using kestrup_testing::loadHalted;
 using kestrup_testing::runFrames;
 
@@ -35,14 +37,6 @@ double unitsPerPixelX(const kestrup::Form1& form)
 double unitsPerPixelY(const kestrup::Form1& form)
 {
     return 2925.0 / form.canvas().logicalSize().height();
-}
-
-// Pixels of a colour in the window rectangle given in form units.
-int countIn(const kestrup::Form1& form, const QColor& colour, double x1, double y1, double x2, double y2)
-{
-    const QPoint a = form.canvas().devicePixel(x1, y1);
-    const QPoint b = form.canvas().devicePixel(x2, y2);
-    return testing_support::countPixels(form.canvas().screen(), colour, QRect(a, b).normalized());
 }
 
 TEST(Form1, LoadLaysOutTheWindowAtNinetySixPercentOfTheScreen)
@@ -200,7 +194,7 @@ TEST(Form1, WavelengthSliderKeepsThePhaseClearsTheWindowAndUnhalts)
     EXPECT_EQ(form.Text2->text(), "5");
     EXPECT_EQ(form.phase, phase);
     EXPECT_EQ(form.halted, 0);
-    EXPECT_EQ(countIn(form, black, -100, -100, 3900, 900), 0);
+    EXPECT_EQ(countIn(form.canvas(), black, -100, -100, 3900, 900), 0);
     EXPECT_EQ(form.canvas().pixel(0, -250), black);
     // The chain box is left as it was.
     EXPECT_EQ(form.Picture1->canvas().pixel(0, 0), black);
@@ -229,7 +223,7 @@ TEST(Form1, PathDifferenceMovesRowOneAndTheMarkerAndRestartsThePhase)
     EXPECT_EQ(form.canvas().pixel(1800, -380), black);
     EXPECT_EQ(form.canvas().pixel(1800, -220), black);
     EXPECT_EQ(form.canvas().pixel(2500, -300), white);
-    EXPECT_EQ(countIn(form, black, -100, -100, 3900, 900), 0);
+    EXPECT_EQ(countIn(form.canvas(), black, -100, -100, 3900, 900), 0);
     EXPECT_EQ(form.Picture1->canvas().pixel(0, 0), white);
     form.HScroll6->setValue(0);
     EXPECT_EQ(form.Text4->text(), " ds = 0");
@@ -243,7 +237,7 @@ TEST(Form1, CheckBoxesToggleTheirSwitchAndClearTheWindow)
     QTest::mouseClick(form.Check2, Qt::LeftButton);
     EXPECT_EQ(form.showPhasor1, 1);
     EXPECT_TRUE(form.Check2->isChecked());
-    EXPECT_EQ(countIn(form, black, -100, -100, 3900, 900), 0);
+    EXPECT_EQ(countIn(form.canvas(), black, -100, -100, 3900, 900), 0);
     EXPECT_EQ(form.canvas().pixel(0, -250), black);
     QTest::mouseClick(form.Check2, Qt::LeftButton);
     EXPECT_EQ(form.showPhasor1, 0);

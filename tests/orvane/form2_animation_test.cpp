@@ -20,6 +20,8 @@
 
 namespace {
 
+using testing_support::isLine;
+
 using platform::Primitive;
 
 const QColor green(0, 200, 0);
@@ -39,11 +41,6 @@ void atYield(int count, std::function<void()> action)
         testing_support::post(std::move(action));
     else
         testing_support::post([count, action = std::move(action)] { atYield(count - 1, action); });
-}
-
-bool isLine(const Primitive& p, const QColor& colour, int width)
-{
-    return p.kind == Primitive::Kind::Line && p.colour == colour && p.width == width;
 }
 
 // Whether a vertical line drawn at x covers (x, y): the device pixel or its right neighbour, as

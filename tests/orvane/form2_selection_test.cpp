@@ -17,17 +17,14 @@
 
 namespace {
 
+using testing_support::isLine;
+
 using platform::Primitive;
 
 const QColor lightGreen(128, 255, 0);
 const QColor lightBlue(0, 200, 255);
 const QColor grey(128, 128, 128);
 const QColor olive(128, 128, 18);
-
-bool isLine(const Primitive& p, const QColor& colour, int width)
-{
-    return p.kind == Primitive::Kind::Line && p.colour == colour && p.width == width;
-}
 
 class Form2Selection : public ::testing::Test {
 protected:

@@ -43,15 +43,6 @@ protected:
     orvane::Program program;
 };
 
-class GermanLocale {
-public:
-    GermanLocale() { QLocale::setDefault(QLocale(QLocale::German)); }
-    ~GermanLocale() { QLocale::setDefault(m_saved); }
-
-private:
-    QLocale m_saved;
-};
-
 TEST_F(Form2Window, LoadSizesAndScalesTheWindowAndPlacesBothSurfaces)
 {
     orvane::Form2& f = form();
@@ -245,7 +236,7 @@ TEST_F(Form2Window, TheSwitchesToggleAndNameTheirState)
 
 TEST_F(Form2Window, TheSpeedSliderShowsTwoDecimalsInTheLocaleAndRestartsTime)
 {
-    GermanLocale german;
+    const testing_support::LocaleScope german(QLocale::German);
     orvane::Form2& f = form();
     f.timePhase = 5;
     f.HScroll2->setValue(905);

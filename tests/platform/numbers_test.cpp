@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 #include <platform/numbers.h>
+#include <support/testing.h>
 
 #include <QLocale>
 
@@ -11,14 +12,7 @@ namespace {
 
 using namespace platform;
 
-class WithLocale {
-public:
-    explicit WithLocale(QLocale::Language language) : m_saved(QLocale()) { QLocale::setDefault(QLocale(language)); }
-    ~WithLocale() { QLocale::setDefault(m_saved); }
-
-private:
-    QLocale m_saved;
-};
+using testing_support::LocaleScope;
 
 TEST(Numbers, RgbIsTheTripleAndItsIntegerValue)
 {
@@ -48,7 +42,7 @@ TEST(Numbers, ToIntegerRoundsHalvesToEvenAndIntRoundsDown)
 TEST(Numbers, TextUsesTheLocalesSeparatorAndNoLeadingBlank)
 {
     {
-        WithLocale german(QLocale::German);
+        LocaleScope german(QLocale::German);
         EXPECT_EQ(numberText(1.05), "1,05");
         EXPECT_EQ(numberText(3.33), "3,33");
         EXPECT_EQ(numberText(-2.5), "-2,5");
@@ -56,7 +50,7 @@ TEST(Numbers, TextUsesTheLocalesSeparatorAndNoLeadingBlank)
         EXPECT_EQ(numberText(1.0f / 3.0f), "0,3333333");
     }
     {
-        WithLocale english(QLocale::English);
+        LocaleScope english(QLocale::English);
         EXPECT_EQ(numberText(1.05), "1.05");
         EXPECT_EQ(numberText(2.0), "2");
         EXPECT_EQ(numberText(0.0), "0");

@@ -71,3 +71,29 @@ std::vector<QWidget*> tabCycle(QWidget* window)
 }
 
 } // namespace testing_support
+
+namespace testing_support {
+
+int countIn(const platform::Canvas& canvas, const QColor& colour, double x1, double y1, double x2, double y2)
+{
+    const QPoint a = canvas.devicePixel(x1, y1);
+    const QPoint b = canvas.devicePixel(x2, y2);
+    return countPixels(canvas.screen(), colour, QRect(a, b).normalized());
+}
+
+bool isLine(const platform::Primitive& p, const QColor& colour, int width)
+{
+    return p.kind == platform::Primitive::Kind::Line && p.colour == colour && p.width == width;
+}
+
+LocaleScope::LocaleScope(QLocale::Language language)
+{
+    QLocale::setDefault(QLocale(language));
+}
+
+LocaleScope::~LocaleScope()
+{
+    QLocale::setDefault(m_saved);
+}
+
+} // namespace testing_support

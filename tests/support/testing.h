@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLocale>
 #include <QPoint>
 #include <QWidget>
 
@@ -27,6 +28,24 @@ int differingPixels(const QImage& a, const QImage& b);
 
 // The centre of a widget in its own coordinates.
 QPoint centreOf(const QWidget* widget);
+
+// Pixels of a colour on a canvas's screen, in the rectangle between two points in its user units.
+int countIn(const platform::Canvas& canvas, const QColor& colour, double x1, double y1, double x2, double y2);
+
+// Whether a recorded primitive is a line of this colour and pen width.
+bool isLine(const platform::Primitive& p, const QColor& colour, int width);
+
+// Switches the default locale for one test and restores it.
+class LocaleScope {
+public:
+    explicit LocaleScope(QLocale::Language language);
+    ~LocaleScope();
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale m_saved;
+};
 
 } // namespace testing_support
 

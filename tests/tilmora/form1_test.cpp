@@ -20,17 +20,7 @@ namespace {
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 
-// Switches the default locale for one test and restores it.
-class LocaleScope {
-public:
-    explicit LocaleScope(QLocale::Language language) { QLocale::setDefault(QLocale(language)); }
-    ~LocaleScope() { QLocale::setDefault(m_saved); }
-    LocaleScope(const LocaleScope&) = delete;
-    LocaleScope& operator=(const LocaleScope&) = delete;
-
-private:
-    QLocale m_saved;
-};
+using testing_support::LocaleScope;
 
 class Form1Test : public ::testing::Test {
 protected:
