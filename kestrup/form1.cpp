@@ -148,12 +148,9 @@ void Form1::createSwitchFrames()
 
 void Form1::createChainBox()
 {
-    Picture1 = new platform::Surface(this);
-    Picture1->setBorder(true);
+    Picture1 = new platform::PictureBox(this);
     Picture1->setAccessibleName(QStringLiteral("Zeigerkette"));
     platform::setGeometry(Picture1, 7200, 0, 6135, 3855);
-    Picture1->canvas().setBackColor(platform::windowBackgroundColour());
-    Picture1->canvas().setForeColor(platform::windowTextColour());
     Picture1->setVisible(false);
 
     // Placed while the box still measures itself in twips.

@@ -6,6 +6,7 @@
 #include <platform/controls.h>
 #include <platform/form.h>
 #include <platform/nesting.h>
+#include <platform/picture_box.h>
 #include <platform/surface.h>
 
 #include <QPointF>
@@ -74,7 +75,7 @@ public:
     platform::Button* command1 = nullptr;
     platform::Button* Command2 = nullptr;
     platform::TextBox* Text4 = nullptr;
-    platform::Surface* Picture1 = nullptr;
+    platform::PictureBox* Picture1 = nullptr;
     platform::Label* Label1 = nullptr;
     platform::Label* Label7 = nullptr;
     platform::Label* Label2 = nullptr;

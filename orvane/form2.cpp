@@ -33,15 +33,6 @@ platform::TextBox* columnTextBox(const QString& text, QWidget* parent)
     return box;
 }
 
-platform::Surface* whiteSurface(QWidget* parent)
-{
-    auto* surface = new platform::Surface(parent);
-    surface->setBorder(true);
-    surface->canvas().setBackColor(platform::windowBackgroundColour());
-    surface->canvas().setForeColor(platform::windowTextColour());
-    return surface;
-}
-
 } // namespace
 
 Form2::Form2(Program& program) : m_program(program)
@@ -85,12 +76,12 @@ Form2::Form2(Program& program) : m_program(program)
 
     // The surfaces are placed by the Load handler; what lies inside them gets its laid-out size
     // in twips now, before they have scales of their own.
-    Picture1 = whiteSurface(this);
+    Picture1 = new platform::PictureBox(this);
     Label4 = new platform::Label(QStringLiteral("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "),
                                  Picture1);
     platform::setGeometry(Label4, 120, 0, 5895, 375);
 
-    Picture2 = whiteSurface(this);
+    Picture2 = new platform::PictureBox(this);
     Command6 = new platform::Button(QStringLiteral("<----"), Picture2);
     Command6->setFont(platform::layoutFont(12));
     platform::setGeometry(Command6, 0, 0, 855, 375);

@@ -6,6 +6,7 @@
 #include <platform/controls.h>
 #include <platform/form.h>
 #include <platform/nesting.h>
+#include <platform/picture_box.h>
 
 #include <array>
 #include <cstdint>
@@ -59,9 +60,9 @@ public:
     platform::Slider* HScroll3 = nullptr;
     platform::TextBox* Text2 = nullptr;
     platform::Label* Label3 = nullptr;
-    platform::Surface* Picture1 = nullptr;
+    platform::PictureBox* Picture1 = nullptr;
     platform::Label* Label4 = nullptr;
-    platform::Surface* Picture2 = nullptr;
+    platform::PictureBox* Picture2 = nullptr;
     platform::Button* Command6 = nullptr;
     platform::Button* Command5 = nullptr;
     platform::Button* Command4 = nullptr;

@@ -24,14 +24,6 @@ platform::Label* captionLabel(const QString& caption, QWidget* parent)
     return label;
 }
 
-platform::Surface* pictureBox(QWidget* parent)
-{
-    auto* picture = new platform::Surface(parent);
-    picture->canvas().setForeColor(platform::windowTextColour());
-    picture->canvas().setBackColor(platform::windowBackgroundColour());
-    return picture;
-}
-
 } // namespace
 
 Form3::Form3(Program& program) : m_program(program)
@@ -70,7 +62,8 @@ Form3::Form3(Program& program) : m_program(program)
     Frame1->setAutoFillBackground(true);
     platform::setGeometry(Frame1, 4800, 240, 7935, 255);
 
-    Picture3 = pictureBox(this);
+    Picture3 = new platform::PictureBox(this);
+    Picture3->setBorder(false);
     platform::setGeometry(Picture3, 3960, 840, 4455, 3615);
     Label3 = captionLabel(QStringLiteral("Zeiger und respektive Vektorsumme"), Picture3);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -80,8 +73,7 @@ Form3::Form3(Program& program) : m_program(program)
     platform::setGeometry(Command2, 3360, 3240, 495, 375);
     Picture3->hide();
 
-    Picture1 = pictureBox(this);
-    Picture1->setBorder(true);
+    Picture1 = new platform::PictureBox(this);
     platform::setGeometry(Picture1, 120, 7800, 6975, 2895);
     Command1 = new platform::Button(QStringLiteral("Cls"), Picture1);
     platform::setGeometry(Command1, 0, 0, 855, 375);

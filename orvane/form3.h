@@ -6,6 +6,7 @@
 #include <platform/controls.h>
 #include <platform/form.h>
 #include <platform/nesting.h>
+#include <platform/picture_box.h>
 #include <platform/surface.h>
 
 #include <array>
@@ -48,10 +49,10 @@ public:
     platform::Label* Label2 = nullptr;
     platform::Label* Label5 = nullptr;
     platform::Frame* Frame1 = nullptr;
-    platform::Surface* Picture3 = nullptr;
+    platform::PictureBox* Picture3 = nullptr;
     platform::Label* Label3 = nullptr;
     platform::Button* Command2 = nullptr;
-    platform::Surface* Picture1 = nullptr;
+    platform::PictureBox* Picture1 = nullptr;
     platform::Button* Command1 = nullptr;
     platform::Label* Label4 = nullptr;
 
