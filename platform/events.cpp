@@ -3,6 +3,8 @@
 
 #include "events.h"
 
+#include "benchmark_probe.h"
+
 #include "frame_boundary.h"
 #include "nesting.h"
 #include "refresh.h"
@@ -60,7 +62,7 @@ bool Pacer::enabled()
     return pacingEnabled;
 }
 
-void Pacer::setTickObserver(std::function<void()> observer)
+void setTickObserver(std::function<void()> observer)
 {
     tickObserver() = std::move(observer);
 }

@@ -26,10 +26,6 @@ public:
     static void setEnabled(bool enabled);
     static bool enabled();
 
-    // Called at the start of every yield of every pacer, paced or not: one call per animation
-    // frame (benchmarks time the frames with it).
-    static void setTickObserver(std::function<void()> observer);
-
 private:
     std::chrono::nanoseconds m_period;
     std::chrono::steady_clock::time_point m_next{};

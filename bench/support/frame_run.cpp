@@ -5,6 +5,7 @@
 
 #include "clocks.h"
 
+#include <platform/benchmark_probe.h>
 #include <platform/events.h>
 #include <platform/frame_boundary.h>
 
@@ -113,9 +114,9 @@ struct Recorder {
 FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start)
 {
     Recorder recorder(plan);
-    platform::Pacer::setTickObserver([&recorder] { recorder.tick(); });
+    platform::setTickObserver([&recorder] { recorder.tick(); });
     start();
-    platform::Pacer::setTickObserver({});
+    platform::setTickObserver({});
     // A run that ended before its duration was up counts to its last tick.
     if (!recorder.done) {
         recorder.run.cpuMs = recorder.lastCpu - recorder.firstCpu;
