@@ -20,11 +20,11 @@ using kestrup_testing::loadHalted;
 using kestrup_testing::runFrames;
 using platform::Primitive;
 
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
-const QColor blue(0, 0, 255);
+using testing_support::black;
+using testing_support::white;
+using testing_support::blue;
 const QColor green(0, 200, 0);
-const QColor red(255, 0, 0);
+using testing_support::red;
 
 // Runs frames with the settings applied in the first frame's yield, then checks the last
 // frame's picture against the same frame drawn on a freshly cleared window and chain box.

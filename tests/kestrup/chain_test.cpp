@@ -19,11 +19,11 @@ using kestrup_testing::loadHalted;
 using kestrup_testing::runFrames;
 using platform::Primitive;
 
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
-const QColor blue(0, 0, 255);
+using testing_support::black;
+using testing_support::white;
+using testing_support::blue;
 const QColor green(0, 200, 0);
-const QColor red(255, 0, 0);
+using testing_support::red;
 
 // The three "Zeiger" boxes, and nothing else.
 constexpr unsigned allPhasors = 0b010010010;

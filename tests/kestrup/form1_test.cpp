@@ -24,8 +24,8 @@ using testing_support::countIn;
 using kestrup_testing::loadHalted;
 using kestrup_testing::runFrames;
 
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
+using testing_support::black;
+using testing_support::white;
 const QColor grey(192, 192, 192);
 
 // One pixel of the window, in form units, as tolerance for positions read back from widgets.

@@ -5,9 +5,8 @@
 #include <orvane/form2.h>
 #include <orvane/program.h>
 
-#include "../support/testing.h"
-
 #include <platform/events.h>
+#include <support/testing.h>
 
 #include <QTest>
 #include <QThread>
@@ -25,13 +24,13 @@ using testing_support::isLine;
 using platform::Primitive;
 
 const QColor green(0, 200, 0);
-const QColor blue(0, 0, 255);
-const QColor red(255, 0, 0);
+using testing_support::blue;
+using testing_support::red;
 const QColor grey(128, 128, 128);
-const QColor white(255, 255, 255);
+using testing_support::white;
 const QColor olive(128, 128, 18);
 const QColor lightGrey(160, 160, 160);
-const QColor black(0, 0, 0);
+using testing_support::black;
 
 // Runs an action inside the yield `count` yields from now (1: the next one): each posted action
 // runs in the first yield after it was posted.

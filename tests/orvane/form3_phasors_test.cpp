@@ -18,8 +18,8 @@ namespace {
 
 using platform::Primitive;
 
-const QColor red(255, 0, 0);
-const QColor black(0, 0, 0);
+using testing_support::red;
+using testing_support::black;
 
 double length(double x, double y)
 {

@@ -23,8 +23,8 @@ namespace {
 
 using platform::Primitive;
 
-const QColor red(255, 0, 0);
-const QColor white(255, 255, 255);
+using testing_support::red;
+using testing_support::white;
 
 constexpr int samples = 1201;
 

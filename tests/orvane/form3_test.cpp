@@ -17,9 +17,9 @@ namespace {
 
 using platform::Primitive;
 
-const QColor red(255, 0, 0);
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
+using testing_support::red;
+using testing_support::black;
+using testing_support::white;
 
 std::vector<Primitive> ofKind(const std::vector<Primitive>& log, Primitive::Kind kind)
 {

@@ -14,9 +14,9 @@ using platform::Canvas;
 using platform::Primitive;
 using testing_support::countPixels;
 
-const QColor white(255, 255, 255);
-const QColor red(255, 0, 0);
-const QColor blue(0, 0, 255);
+using testing_support::white;
+using testing_support::red;
+using testing_support::blue;
 
 Canvas makeCanvas(QSize pixels = {300, 200})
 {

@@ -16,6 +16,12 @@
 
 namespace testing_support {
 
+// The plain colours the tests name most.
+inline const QColor white(255, 255, 255);
+inline const QColor black(0, 0, 0);
+inline const QColor red(255, 0, 0);
+inline const QColor blue(0, 0, 255);
+
 // Posts an action into the event queue, so that it runs inside the next yield of a running loop,
 // as a user's action would.
 void post(std::function<void()> action);

@@ -20,7 +20,7 @@ namespace {
 using platform::Primitive;
 using testing_support::post;
 
-const QColor black(0, 0, 0);
+using testing_support::black;
 const QColor wave1Colour(128, 255, 0);
 const QColor wave2Colour(0, 200, 255);
 const QColor sumColour(255, 128, 0);

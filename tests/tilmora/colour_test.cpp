@@ -3,14 +3,16 @@
 
 #include <tilmora/form1.h>
 
+#include <support/testing.h>
+
 #include <gtest/gtest.h>
 
 #include <map>
 
 namespace {
 
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
+using testing_support::black;
+using testing_support::white;
 
 class ColourTest : public ::testing::Test {
 protected:

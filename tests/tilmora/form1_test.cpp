@@ -17,7 +17,7 @@
 
 namespace {
 
-const QColor red(255, 0, 0);
+using testing_support::red;
 const QColor green(0, 255, 0);
 
 using testing_support::LocaleScope;

@@ -16,8 +16,8 @@ namespace {
 using platform::Primitive;
 using testing_support::post;
 
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
+using testing_support::black;
+using testing_support::white;
 const QColor wave1Colour(128, 255, 0);
 const QColor wave2Colour(0, 200, 255);
 const QColor sumColour(255, 128, 0);
