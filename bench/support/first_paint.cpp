@@ -3,6 +3,8 @@
 
 #include "first_paint.h"
 
+#include "figures.h"
+
 #include <platform/events.h>
 
 #include <QCoreApplication>
@@ -10,7 +12,10 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <unistd.h>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <string>
 
 namespace bench {
 namespace {
@@ -27,7 +32,7 @@ protected:
     {
         const bool window = watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow();
         if (event->type() == QEvent::Paint && window) {
-            signalParent();
+            printStartTime();
             QTimer::singleShot(0, QCoreApplication::instance(), m_then);
             QCoreApplication::instance()->removeEventFilter(this);
             deleteLater();
@@ -36,17 +41,16 @@ protected:
     }
 
 private:
-    static void signalParent()
+    // The realtime clock, because the shell that started this process can only read that one.
+    static void printStartTime()
     {
-        bool ok = false;
-        const int fd = qEnvironmentVariableIntValue("BENCH_READY_FD", &ok);
-        if (!ok)
+        const char* startedAt = std::getenv("BENCH_STARTED_AT");
+        if (startedAt == nullptr)
             return;
-        const char byte = 1;
-        // The parent waits for this byte; nothing is left to do if it has gone away.
-        if (write(fd, &byte, 1) != 1)
-            return;
-        close(fd);
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        const double nowSeconds = static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+        printFigure("start", "first_window_ms", 1e3 * (nowSeconds - std::strtod(startedAt, nullptr)));
     }
 
     std::function<void()> m_then;
@@ -61,7 +65,14 @@ void onFirstPaint(std::function<void()> then)
 
 void endAfter(int milliseconds)
 {
-    QTimer::singleShot(milliseconds, QCoreApplication::instance(), [] { platform::end(); });
+    QTimer::singleShot(milliseconds, QCoreApplication::instance(), [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.rfind("VmHWM:", 0) == 0)
+                printFigure("start", "peak_mb", std::strtod(line.c_str() + 6, nullptr) * 1024 / 1e6);
+        }
+        platform::end();
+    });
 }
 
 } // namespace bench
