@@ -50,10 +50,13 @@ void Canvas::resize(QSize logicalSize, qreal devicePixelRatio)
         }
         return image;
     };
-    if (!m_screen.isNull())
+    if (!m_screen.isNull()) {
+        completeRows(m_screen, m_screenReady);
         m_screen = grown(m_screen);
+        m_screenReady.assign(std::size_t(device.height()), 1);
+    }
     if (!m_persistent.isNull()) {
-        completePersistentRows();
+        completeRows(m_persistent, m_persistentReady);
         m_persistent = grown(m_persistent);
         m_persistentReady.assign(std::size_t(device.height()), 1);
     }
@@ -98,9 +101,8 @@ void Canvas::setDrawWidth(int pixels)
 void Canvas::setBackColor(const QColor& colour)
 {
     m_backColor = colour;
-    forgetPersistentRows();
-    if (!m_screen.isNull())
-        m_screen.fill(colour);
+    forgetRows(m_persistentReady);
+    forgetRows(m_screenReady);
     clearTransientRows();
     markDirty(QRect(QPoint(), m_deviceSize));
 }
@@ -113,9 +115,9 @@ void Canvas::clearTransientRows()
     m_transient = QRect();
 }
 
-// Both layers are made on first use: a surface that is never drawn on, or never with
-// AutoRedraw, holds no image for it. The persistent layer's rows are filled with BackColor only
-// when first drawn on, so a few lines kept in it cost a few rows, not a window's worth.
+// Both layers are made on first use, and their rows are filled with BackColor only when first
+// drawn on: a surface never drawn on holds no image, and a few lines cost a few rows, not a
+// window's worth. A row not yet filled is BackColor throughout.
 QImage& Canvas::persistentLayer() const
 {
     if (m_persistent.isNull()) {
@@ -125,40 +127,50 @@ QImage& Canvas::persistentLayer() const
     return m_persistent;
 }
 
+QImage& Canvas::screenLayer() const
+{
+    if (m_screen.isNull()) {
+        m_screen = QImage(m_deviceSize, QImage::Format_RGB32);
+        m_screenReady.assign(std::size_t(m_deviceSize.height()), 0);
+    }
+    return m_screen;
+}
+
 bool Canvas::persistentRowReady(int y) const
 {
     return !m_persistent.isNull() && m_persistentReady[std::size_t(y)];
 }
 
-void Canvas::forgetPersistentRows()
+bool Canvas::screenRowReady(int y) const
 {
-    std::fill(m_persistentReady.begin(), m_persistentReady.end(), 0);
+    return !m_screen.isNull() && m_screenReady[std::size_t(y)];
 }
 
-void Canvas::completePersistentRows() const
+void Canvas::forgetRows(std::vector<char>& ready)
 {
-    QImage& layer = persistentLayer();
+    std::fill(ready.begin(), ready.end(), 0);
+}
+
+void Canvas::completeRows(QImage& layer, std::vector<char>& ready) const
+{
     for (int y = 0; y < layer.height(); ++y) {
-        if (!m_persistentReady[std::size_t(y)]) {
+        if (!ready[std::size_t(y)]) {
             auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
             std::fill(row, row + layer.width(), m_backColor.rgb());
-            m_persistentReady[std::size_t(y)] = 1;
+            ready[std::size_t(y)] = 1;
         }
     }
 }
 
 const QImage& Canvas::persistent() const
 {
-    completePersistentRows();
+    completeRows(persistentLayer(), m_persistentReady);
     return m_persistent;
 }
 
-QImage& Canvas::screenLayer() const
+const QImage& Canvas::screen() const
 {
-    if (m_screen.isNull()) {
-        m_screen = QImage(m_deviceSize, QImage::Format_RGB32);
-        m_screen.fill(m_backColor);
-    }
+    completeRows(screenLayer(), m_screenReady);
     return m_screen;
 }
 
@@ -178,7 +190,7 @@ QColor Canvas::pixel(double x, double y) const
     const QPoint p = devicePixel(x, y);
     if (!QRect(QPoint(), m_deviceSize).contains(p))
         return {};
-    return m_screen.isNull() ? QColor(m_backColor.rgb()) : m_screen.pixelColor(p);
+    return screenRowReady(p.y()) ? m_screen.pixelColor(p) : QColor(m_backColor.rgb());
 }
 
 QRgb Canvas::resolve(const QColor& colour) const
@@ -228,6 +240,7 @@ void Canvas::draw(Draw drawOn)
     // With AutoRedraw both layers receive the same pixels in one pass.
     const QRect touched = drawOn(raster::Target(screenLayer(), m_autoRedraw ? &persistentLayer() : nullptr,
                                                       m_autoRedraw ? nullptr : &m_transientRows,
+                                                      {&m_screenReady, m_backColor.rgb()},
                                                       {&m_persistentReady, m_backColor.rgb()}));
     if (!m_autoRedraw)
         m_transient |= touched;
@@ -276,9 +289,8 @@ void Canvas::cls()
     record({Primitive::Kind::Clear, 0, 0, 0, 0, 0, m_backColor});
     m_current = {m_scale.left, m_scale.top};
     if (m_autoRedraw) {
-        forgetPersistentRows();
-        if (!m_screen.isNull())
-            m_screen.fill(m_backColor);
+        forgetRows(m_persistentReady);
+        forgetRows(m_screenReady);
         clearTransientRows();
         markDirty(QRect(QPoint(), m_deviceSize));
         return;

@@ -71,9 +71,12 @@ public:
     // AutoRedraw clear: the screen returns to the persistent layer. Set: both are cleared.
     void cls();
 
-    const QImage& screen() const { return screenLayer(); }
-    // False while nothing has been drawn: the surface shows BackColor throughout.
-    bool hasScreenImage() const { return !m_screen.isNull(); }
+    // The screen with every row filled (for pictures, tests and checks).
+    const QImage& screen() const;
+    // For painting: whether a row of the screen (in device pixels) holds drawing yet; a row
+    // that does not is BackColor throughout, and screenRows() gives the rows as they stand.
+    bool screenRowReady(int y) const;
+    const QImage& screenRows() const { return m_screen; }
     // The layer that Cls without AutoRedraw restores; made when first drawn on with AutoRedraw.
     const QImage& persistent() const;
     qreal devicePixelRatio() const { return m_dpr; }
@@ -92,10 +95,10 @@ public:
 
 private:
     QImage& persistentLayer() const;
-    bool persistentRowReady(int y) const;
-    void forgetPersistentRows();
-    void completePersistentRows() const;
     QImage& screenLayer() const;
+    bool persistentRowReady(int y) const;
+    static void forgetRows(std::vector<char>& ready);
+    void completeRows(QImage& layer, std::vector<char>& ready) const;
     void clearTransientRows();
     QPointF toDevice(double x, double y) const;
     QRgb resolve(const QColor& colour) const;
@@ -111,7 +114,8 @@ private:
     QSize m_deviceSize;
     mutable QImage m_screen;
     mutable QImage m_persistent;
-    // Per row of the persistent layer: filled (with BackColor, then drawing) yet.
+    // Per row of each layer: filled (with BackColor, then drawing) yet.
+    mutable std::vector<char> m_screenReady;
     mutable std::vector<char> m_persistentReady;
     int m_drawWidth = 1;
     QColor m_foreColor = Qt::black;

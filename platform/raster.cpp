@@ -42,7 +42,7 @@ public:
         : m_bits(target.image.bits()), m_mirror(target.mirror ? target.mirror->bits() : nullptr),
           m_stride(target.image.bytesPerLine()), m_width(target.image.width()),
           m_height(target.image.height()), m_colour(colour), m_rows(target.rows),
-          m_mirrorRows(target.mirrorRows)
+          m_imageRows(target.imageRows), m_mirrorRows(target.mirrorRows)
     {
     }
 
@@ -61,10 +61,10 @@ public:
         if (first > last)
             return;
         for (int y = firstRow; y <= lastRow; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride);
+            QRgb* row = rowOf(m_bits, m_imageRows, y);
             std::fill(row + first, row + last + 1, m_colour);
             if (m_mirror) {
-                QRgb* mirrored = mirrorRow(y);
+                QRgb* mirrored = rowOf(m_mirror, m_mirrorRows, y);
                 std::fill(mirrored + first, mirrored + last + 1, m_colour);
             }
         }
@@ -80,9 +80,9 @@ public:
     {
         if (x < 0 || y < 0 || x >= m_width || y >= m_height)
             return;
-        reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride)[x] = m_colour;
+        rowOf(m_bits, m_imageRows, int(y))[x] = m_colour;
         if (m_mirror)
-            mirrorRow(int(y))[x] = m_colour;
+            rowOf(m_mirror, m_mirrorRows, int(y))[x] = m_colour;
         touch(int(x), int(x), int(y));
         if (m_rows)
             widenRow(int(x), int(x), int(y));
@@ -94,12 +94,14 @@ public:
     }
 
 private:
-    QRgb* mirrorRow(int y)
+    // Row y of an image (or the mirror), filled with its background first if it is lazy and
+    // still untouched.
+    QRgb* rowOf(uchar* bits, const LazyRows& lazy, int y)
     {
-        auto* row = reinterpret_cast<QRgb*>(m_mirror + std::ptrdiff_t(y) * m_stride);
-        if (m_mirrorRows.ready && !(*m_mirrorRows.ready)[std::size_t(y)]) {
-            std::fill(row, row + m_width, m_mirrorRows.background);
-            (*m_mirrorRows.ready)[std::size_t(y)] = 1;
+        auto* row = reinterpret_cast<QRgb*>(bits + std::ptrdiff_t(y) * m_stride);
+        if (lazy.ready && !(*lazy.ready)[std::size_t(y)]) {
+            std::fill(row, row + m_width, lazy.background);
+            (*lazy.ready)[std::size_t(y)] = 1;
         }
         return row;
     }
@@ -126,6 +128,7 @@ private:
     int m_height;
     QRgb m_colour;
     std::vector<QPoint>* m_rows;
+    LazyRows m_imageRows;
     LazyRows m_mirrorRows;
     int m_left = std::numeric_limits<int>::max();
     int m_right = std::numeric_limits<int>::min();

@@ -28,15 +28,16 @@ struct LazyRows {
 struct Target {
     // Implicit: a plain image is a target of its own.
     Target(QImage& image, QImage* mirror = nullptr, std::vector<QPoint>* rows = nullptr,
-           LazyRows mirrorRows = {})
-        : image(image), mirror(mirror), rows(rows), mirrorRows(mirrorRows)
+           LazyRows imageRows = {}, LazyRows mirrorRows = {})
+        : image(image), mirror(mirror), rows(rows), imageRows(imageRows), mirrorRows(mirrorRows)
     {
     }
     QImage& image;
     QImage* mirror;
     // Optionally, per image row, the leftmost (x) and rightmost (y) pixel written, widened.
     std::vector<QPoint>* rows;
-    // Optionally, the mirror's rows that hold their background yet.
+    // Optionally, the rows of the image and of the mirror that hold their background yet.
+    LazyRows imageRows;
     LazyRows mirrorRows;
 };
 

@@ -93,6 +93,9 @@ void Surface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect target(QPoint(m_border, m_border), m_canvas.logicalSize());
     const qreal ratio = m_canvas.devicePixelRatio();
+    // Rows nothing has been drawn on are BackColor and hold no pixels yet; at a pixel ratio
+    // other than 1 the rows are simply filled first.
+    const QImage& screen = ratio == 1 ? m_canvas.screenRows() : m_canvas.screen();
     // One plain copy per rectangle of the region, each under a clip of that rectangle alone:
     // under the region's clip of several rectangles (the controls on a surface are left out of
     // it) the painter would blend row by row on worker threads instead. Source rectangles carry
@@ -102,13 +105,22 @@ void Surface::paintEvent(QPaintEvent* event)
         if (visible.isEmpty())
             continue;
         painter.setClipRect(visible);
-        // A surface nothing has been drawn on has no image yet: it is BackColor throughout.
-        if (!m_canvas.hasScreenImage()) {
-            painter.fillRect(visible, m_canvas.backColor());
-            continue;
+        // Runs of rows that hold drawing are copied, runs that do not are filled.
+        for (int top = visible.top(); top <= visible.bottom();) {
+            const auto drawn = [&](int y) { return ratio != 1 || m_canvas.screenRowReady(y - target.top()); };
+            const bool copy = drawn(top);
+            int bottom = top;
+            while (bottom < visible.bottom() && drawn(bottom + 1) == copy)
+                ++bottom;
+            const QRect run(visible.left(), top, visible.width(), bottom - top + 1);
+            if (copy) {
+                const QRectF source(QPointF(run.topLeft() - target.topLeft()) * ratio, QSizeF(run.size()) * ratio);
+                painter.drawImage(QRectF(run), screen, source);
+            } else {
+                painter.fillRect(run, m_canvas.backColor());
+            }
+            top = bottom + 1;
         }
-        const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio, QSizeF(visible.size()) * ratio);
-        painter.drawImage(QRectF(visible), m_canvas.screen(), source);
     }
     painter.setClipping(false);
     if (m_border > 0) {
