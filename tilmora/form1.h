@@ -129,6 +129,9 @@ private:
     void showPathDifference();
     void recolourSwatches();
     void drawMarker(const QColor& colour);
+    // The phase of wave 2 at a column at the time phase; wave 1 is the same wave
+    // pathDifference columns further on.
+    float phaseAt(int column) const;
     void phasorStep();
     void drawSinglePhasors();
     void drawPhasorSum();
