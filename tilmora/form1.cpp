@@ -19,16 +19,13 @@
 namespace tilmora {
 namespace {
 
-const QColor black = platform::rgb(0, 0, 0);
-const QColor white = platform::rgb(255, 255, 255);
-
 // Labels stand on the black window in its white text, unless they are indicator lights.
 platform::Label* windowLabel(const QString& caption, QWidget* parent, double pointSize)
 {
     auto* label = new platform::Label(caption, parent);
     label->setFont(platform::layoutFont(pointSize));
-    label->setBackColor(black);
-    label->setForeColor(white);
+    label->setBackColor(colours::black());
+    label->setForeColor(colours::white());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -56,8 +53,8 @@ form1::form1()
     setWindowTitle(QStringLiteral("Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"));
     setLessonHelp(QStringLiteral("interferenz"), helpPage());
     setFont(platform::layoutFont(13.5));
-    canvas().setBackColor(black);
-    canvas().setForeColor(white);
+    canvas().setBackColor(colours::black());
+    canvas().setForeColor(colours::white());
     placeControls();
 
     connect(HScroll1, &platform::Slider::change, this, &form1::onHScroll1Change);
@@ -99,7 +96,7 @@ void form1::placeControls()
     HScroll3 = new platform::Slider(0, 50, 0, 1, 1, this);
     platform::setGeometry(HScroll3, 360, 3240, 3255, 855);
     Text1 = new platform::TextBox(QStringLiteral("0"), this);
-    Text1->setBackColor(platform::rgb(192, 192, 192));
+    Text1->setBackColor(colours::valueBox());
     platform::setGeometry(Text1, 3840, 3240, 3255, 855);
     Label3 = windowLabel(QStringLiteral("Gangdifferenz in Wellenlänge bzw. Grad"), this, 18);
     platform::setGeometry(Label3, 360, 4200, 6735, 735);
@@ -119,25 +116,25 @@ void form1::placeControls()
     Label8 = indicator(this, 4200);
 
     Text4 = new platform::TextBox(QString(), this);
-    Text4->setBackColor(black);
-    Text4->setForeColor(white);
+    Text4->setBackColor(colours::black());
+    Text4->setForeColor(colours::white());
     platform::setGeometry(Text4, 10440, 240, 4575, 495);
 
     Picture2 = new platform::Surface(this);
-    Picture2->canvas().setBackColor(black);
+    Picture2->canvas().setBackColor(colours::black());
     platform::setGeometry(Picture2, 10560, 960, 4335, 4575);
     // Placed in Picture2's twips; its scale set at load moves neither of them.
     Text2 = new platform::TextBox(QStringLiteral("             W1 oder W2\n"), Picture2, true);
-    Text2->setForeColor(platform::rgb(224, 224, 224));
+    Text2->setForeColor(colours::waveSwatchCaption());
     platform::setGeometry(Text2, 120, 0, 4095, 2175);
     Text2->hide();
     Text3 = new platform::TextBox(QStringLiteral("                  W1+W2\n"), Picture2, true);
-    Text3->setForeColor(platform::rgb(64, 64, 64));
+    Text3->setForeColor(colours::sumSwatchCaption());
     platform::setGeometry(Text3, 120, 2280, 4095, 2175);
     Text3->hide();
 
     Picture1 = new platform::Surface(this);
-    Picture1->canvas().setBackColor(black);
+    Picture1->canvas().setBackColor(colours::black());
     Picture1->canvas().setForeColor(platform::buttonTextColour());
     platform::setGeometry(Picture1, 120, 5640, 14415, 3015);
 
