@@ -294,7 +294,23 @@ void form1::onCommand5Click()
 }
 
 // The swatches and the two phasor displays share Picture2, so showing one switches the
-// others off.
+// others off: only its light is on, the swatches are hidden unless they are the one shown.
+void form1::showOnly(Display display)
+{
+    const auto light = [display](Display own) { return display == own ? colours::on() : colours::off(); };
+    Label13->setBackColor(light(Display::Swatches));
+    Label14->setBackColor(light(Display::Phasors));
+    Label8->setBackColor(light(Display::PhasorSum));
+    if (display != Display::Swatches) {
+        Text2->hide();
+        Text3->hide();
+    }
+    if (display != Display::Phasors)
+        phasorsOff = 1;
+    if (display != Display::PhasorSum)
+        phasorSumOff = 1;
+}
+
 void form1::onCommand2Click()
 {
     // The swatch's own visibility, whether or not the window is on the screen.
@@ -302,12 +318,8 @@ void form1::onCommand2Click()
     if (!Text2->isHidden()) {
         Text3->show();
         Text4->setText(QStringLiteral("          Farbreiz der Wellen"));
-        Label13->setBackColor(colours::on());
-        Label8->setBackColor(colours::off());
-        Label14->setBackColor(colours::off());
+        showOnly(Display::Swatches);
         drawMarker(QColor());
-        phasorsOff = 1;
-        phasorSumOff = 1;
     } else {
         Label13->setBackColor(colours::off());
         Text2->hide();
@@ -321,14 +333,9 @@ void form1::onCommand6Click()
 {
     phasorsOff = static_cast<std::int16_t>(1 - phasorsOff);
     if (phasorsOff == 0) {
-        phasorSumOff = 1;
-        Label13->setBackColor(colours::off());
-        Label14->setBackColor(colours::on());
-        Label8->setBackColor(colours::off());
+        showOnly(Display::Phasors);
         Text4->setText(wave2Off == 1 ? QStringLiteral("       Phasenzeiger von W1")
                                      : QStringLiteral("  Phasenzeiger von W1 und W2"));
-        Text2->hide();
-        Text3->hide();
     } else {
         Label14->setBackColor(colours::off());
         Text4->setText(QString());
@@ -338,16 +345,10 @@ void form1::onCommand6Click()
 void form1::onCommand7Click()
 {
     phasorSumOff = static_cast<std::int16_t>(1 - phasorSumOff);
-    if (phasorSumOff == 0) {
-        phasorsOff = 1;
-        Label14->setBackColor(colours::off());
-        Label8->setBackColor(colours::on());
-        Text2->hide();
-        Text3->hide();
-        Label13->setBackColor(colours::off());
-    } else {
+    if (phasorSumOff == 0)
+        showOnly(Display::PhasorSum);
+    else
         Label8->setBackColor(colours::off());
-    }
 }
 
 } // namespace tilmora

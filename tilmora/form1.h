@@ -125,7 +125,11 @@ protected:
     void onUnload() override;
 
 private:
+    // What Picture2 shows, each with its button and indicator light.
+    enum class Display { Swatches, Phasors, PhasorSum };
+
     void placeControls();
+    void showOnly(Display display);
     void showPathDifference();
     void recolourSwatches();
     void drawMarker(const QColor& colour);
