@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 #include "form1.h"
+
+#include "colours.h"
 #include "help_page.h"
 
 #include <platform/application.h>
@@ -14,19 +16,17 @@
 namespace kestrup {
 namespace {
 
-const QColor panelGrey = platform::rgb(192, 192, 192);
-
 // Frames, check boxes and the parameter labels sit on grey, as laid out.
 void fillGrey(QWidget* widget)
 {
-    platform::setBackColor(widget, panelGrey);
+    platform::setBackColor(widget, colours::panelGrey());
 }
 
 platform::Label* parameterLabel(const QString& caption, QWidget* frame, double left, double top,
                                 double width, double height)
 {
     auto* label = new platform::Label(caption, frame);
-    label->setBackColor(panelGrey);
+    label->setBackColor(colours::panelGrey());
     platform::setGeometry(label, left, top, width, height);
     return label;
 }
@@ -34,7 +34,7 @@ platform::Label* parameterLabel(const QString& caption, QWidget* frame, double l
 platform::TextBox* valueBox(const QString& text, QWidget* frame, double top)
 {
     auto* box = new platform::TextBox(text, frame);
-    box->setBackColor(panelGrey);
+    box->setBackColor(colours::panelGrey());
     platform::setGeometry(box, 1560, top, 495, 285);
     return box;
 }

@@ -3,6 +3,8 @@
 
 #include "form1.h"
 
+#include "colours.h"
+
 #include <platform/events.h>
 #include <platform/numbers.h>
 
@@ -14,12 +16,6 @@
 
 namespace kestrup {
 namespace {
-
-const QColor white = platform::rgb(255, 255, 255);
-const QColor blue = platform::rgb(0, 0, 255);
-const QColor green = platform::rgb(0, 200, 0);
-const QColor red = platform::rgb(255, 0, 0);
-const QColor foreColour; // invalid: the surface's ForeColor
 
 bool isOn(std::int16_t value)
 {
@@ -146,45 +142,45 @@ void Form1::drawRows()
         const QPointF foot1(restX1[i], restY1[i]);
         const QPointF foot2(restX2[i], restY2[i]);
         if (isOn(showLine1)) {
-            line(form, old1(i), old1(i + 1), white);
-            line(form, tip1(i), tip1(i + 1), foreColour);
+            line(form, old1(i), old1(i + 1), colours::white());
+            line(form, tip1(i), tip1(i + 1), colours::foreColour());
         }
         if (isOn(showLine2)) {
-            line(form, old2(i), old2(i + 1), white);
-            line(form, tip2(i), tip2(i + 1), foreColour);
+            line(form, old2(i), old2(i + 1), colours::white());
+            line(form, tip2(i), tip2(i + 1), colours::foreColour());
         }
         if (isOn(showPhasor1))
-            line(form, foot1, old1(i), white);
+            line(form, foot1, old1(i), colours::white());
         if (isOn(showPhasor2))
-            line(form, foot2, old2(i), white);
+            line(form, foot2, old2(i), colours::white());
         form.setDrawWidth(5);
         if (isOn(showPoints1))
-            dot(form, old1(i), white);
+            dot(form, old1(i), colours::white());
         if (isOn(showPoints2))
-            dot(form, old2(i), white);
+            dot(form, old2(i), colours::white());
         form.setDrawWidth(3);
         if (isOn(showPhasor1))
-            dot(form, foot1, foreColour);
+            dot(form, foot1, colours::foreColour());
         if (isOn(showPhasor2))
-            dot(form, foot2, foreColour);
+            dot(form, foot2, colours::foreColour());
         form.setDrawWidth(1);
         if (isOn(showPhasor1))
-            line(form, foot1, tip1(i), blue);
+            line(form, foot1, tip1(i), colours::blue());
         if (isOn(showPhasor2))
-            line(form, foot2, tip2(i), green);
+            line(form, foot2, tip2(i), colours::green());
         form.setDrawWidth(5);
         if (isOn(showPoints2))
-            dot(form, tip2(i), green);
+            dot(form, tip2(i), colours::green());
         if (isOn(showPoints1))
-            dot(form, tip1(i), blue);
+            dot(form, tip1(i), colours::blue());
         if (isOn(showPoints1))
-            dot(form, old1(i), white);
+            dot(form, old1(i), colours::white());
         if (isOn(showPoints2))
-            dot(form, old2(i), white);
+            dot(form, old2(i), colours::white());
         if (isOn(showPoints1))
-            dot(form, tip1(i), blue);
+            dot(form, tip1(i), colours::blue());
         if (isOn(showPoints2))
-            dot(form, tip2(i), green);
+            dot(form, tip2(i), colours::green());
         form.setDrawWidth(1);
     }
 }
@@ -203,35 +199,35 @@ void Form1::drawSuperposition()
             continue;
         const QPointF foot(restXSum[i], restYSum[i]);
         if (isOn(showLineSum)) {
-            line(form, oldSum(i), oldSum(next), white);
-            line(form, sum(i), sum(next), red);
+            line(form, oldSum(i), oldSum(next), colours::white());
+            line(form, sum(i), sum(next), colours::red());
         }
         if (isOn(showPhasorSum))
-            line(form, foot, QPointF(restXSum[i] + oldDx1[i], restYSum[i] + oldDy1[i]), white);
+            line(form, foot, QPointF(restXSum[i] + oldDx1[i], restYSum[i] + oldDy1[i]), colours::white());
         if (isOn(showPhasorSum))
-            lineTo(form, oldSum(i), white);
+            lineTo(form, oldSum(i), colours::white());
         form.setDrawWidth(5);
         if (isOn(showPhasorSum))
-            dot(form, oldSum(i), white);
+            dot(form, oldSum(i), colours::white());
         form.setDrawWidth(1);
         if (!cancelling) {
             if (isOn(showPhasorSum))
-                line(form, foot, QPointF(restXSum[i] + tipDx1[i], restYSum[i] + tipDy1[i]), green);
+                line(form, foot, QPointF(restXSum[i] + tipDx1[i], restYSum[i] + tipDy1[i]), colours::green());
             if (isOn(showPhasorSum))
-                lineTo(form, sum(i), blue);
+                lineTo(form, sum(i), colours::blue());
             if (isOn(showPhasorSum))
-                lineTo(form, sum(i), foreColour);
+                lineTo(form, sum(i), colours::foreColour());
         }
         form.setDrawWidth(3);
         if (isOn(showPhasorSum))
-            dot(form, foot, foreColour);
+            dot(form, foot, colours::foreColour());
         form.setDrawWidth(1);
         form.setDrawWidth(5);
         if (isOn(showPointsSum))
-            dot(form, sum(i), blue);
+            dot(form, sum(i), colours::blue());
         if (isOn(showPointsSum)) {
-            dot(form, oldSum(i), white);
-            dot(form, sum(i), blue);
+            dot(form, oldSum(i), colours::white());
+            dot(form, sum(i), colours::blue());
         }
         form.setDrawWidth(1);
     }

@@ -3,6 +3,8 @@
 
 #include "form1.h"
 
+#include "colours.h"
+
 #include <platform/layout.h>
 #include <platform/numbers.h>
 
@@ -11,11 +13,6 @@
 
 namespace kestrup {
 namespace {
-
-const QColor white = platform::rgb(255, 255, 255);
-const QColor blue = platform::rgb(0, 0, 255);
-const QColor green = platform::rgb(0, 200, 0);
-const QColor red = platform::rgb(255, 0, 0);
 
 // Point 19 of row 2 (x = 2850) is the measuring position.
 constexpr int measuringPoint = 19;
@@ -43,18 +40,18 @@ void Form1::drawPhasorChain()
     if (j < 0 || j >= pointCapacity)
         return;
     const int k = measuringPoint;
-    box.line(wave1Origin, 0, wave1Origin + oldDx1[j], oldDy1[j], white);
-    box.line(wave1Origin, 0, wave1Origin + tipDx1[j], tipDy1[j], blue);
-    box.line(wave2Origin, 0, wave2Origin + oldDx2[k], oldDy2[k], white);
-    box.line(wave2Origin, 0, wave2Origin + tipDx2[k], tipDy2[k], green);
+    box.line(wave1Origin, 0, wave1Origin + oldDx1[j], oldDy1[j], colours::white());
+    box.line(wave1Origin, 0, wave1Origin + tipDx1[j], tipDy1[j], colours::blue());
+    box.line(wave2Origin, 0, wave2Origin + oldDx2[k], oldDy2[k], colours::white());
+    box.line(wave2Origin, 0, wave2Origin + tipDx2[k], tipDy2[k], colours::green());
     if (wavelength / 2.0 != pathDifference && chainHidden == 0) {
-        box.line(chainOrigin, 0, chainOrigin + oldDx2[k], oldDy2[k], white);
-        box.lineTo(chainOrigin + oldDx2[k] + oldDx1[j], oldDy2[k] + oldDy1[j], white);
-        box.line(chainOrigin, 0, chainOrigin + tipDx2[k], tipDy2[k], green);
-        box.lineTo(chainOrigin + tipDx2[k] + tipDx1[j], tipDy2[k] + tipDy1[j], blue);
+        box.line(chainOrigin, 0, chainOrigin + oldDx2[k], oldDy2[k], colours::white());
+        box.lineTo(chainOrigin + oldDx2[k] + oldDx1[j], oldDy2[k] + oldDy1[j], colours::white());
+        box.line(chainOrigin, 0, chainOrigin + tipDx2[k], tipDy2[k], colours::green());
+        box.lineTo(chainOrigin + tipDx2[k] + tipDx1[j], tipDy2[k] + tipDy1[j], colours::blue());
     }
-    box.line(chainOrigin, 0, chainOrigin + oldDx2[k] + oldDx1[j], oldDy2[k] + oldDy1[j], white);
-    box.line(chainOrigin, 0, chainOrigin + tipDx2[k] + tipDx1[j], tipDy2[k] + tipDy1[j], red);
+    box.line(chainOrigin, 0, chainOrigin + oldDx2[k] + oldDx1[j], oldDy2[k] + oldDy1[j], colours::white());
+    box.line(chainOrigin, 0, chainOrigin + tipDx2[k] + tipDx1[j], tipDy2[k] + tipDy1[j], colours::red());
 }
 
 // Three dashes joining the measuring position in the rows to the box, with gaps where the rows

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "colours.h"
 #include "form2.h"
 #include "form3.h"
 #include "help_pages.h"
@@ -16,13 +17,11 @@
 namespace orvane {
 namespace {
 
-const QColor menuYellow = platform::rgb(255, 255, 128);
-
 platform::Label* descriptionLabel(const QString& text, QWidget* parent, double pointSize)
 {
     auto* label = new platform::Label(text, parent);
     label->setFont(platform::layoutFont(pointSize));
-    label->setBackColor(menuYellow);
+    label->setBackColor(colours::menuYellow());
     return label;
 }
 
@@ -34,7 +33,7 @@ Form1::Form1(Program& program) : m_program(program)
     setLessonHelp(QStringLiteral("menu"), help::menu());
     setFont(platform::layoutFont(8.25));
     setSizeTwips(8625, 8340);
-    canvas().setBackColor(menuYellow);
+    canvas().setBackColor(colours::menuYellow());
 
     Label1 = descriptionLabel(QStringLiteral("Huyghenssches Prinzip und  Zeigerformalismus."), this, 18);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

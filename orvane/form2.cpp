@@ -3,6 +3,7 @@
 
 #include "form2.h"
 
+#include "colours.h"
 #include "form1.h"
 #include "help_pages.h"
 #include "program.h"
@@ -16,12 +17,10 @@
 namespace orvane {
 namespace {
 
-const QColor windowGrey = platform::rgb(224, 224, 224);
-
 platform::Label* columnLabel(const QString& caption, QWidget* parent, Qt::Alignment alignment)
 {
     auto* label = new platform::Label(caption, parent);
-    label->setBackColor(windowGrey);
+    label->setBackColor(colours::windowGrey());
     label->setAlignment(alignment | Qt::AlignTop);
     return label;
 }
@@ -29,7 +28,7 @@ platform::Label* columnLabel(const QString& caption, QWidget* parent, Qt::Alignm
 platform::TextBox* columnTextBox(const QString& text, QWidget* parent)
 {
     auto* box = new platform::TextBox(text, parent);
-    box->setBackColor(windowGrey);
+    box->setBackColor(colours::windowGrey());
     return box;
 }
 
@@ -40,7 +39,7 @@ Form2::Form2(Program& program) : m_program(program)
     setWindowTitle(QStringLiteral("Superposition von Wellen - Phasenzeiger"));
     setLessonHelp(QStringLiteral("superposition"), help::superposition());
     setFont(platform::layoutFont(9.75));
-    canvas().setBackColor(windowGrey);
+    canvas().setBackColor(colours::windowGrey());
 
     // The left column in twips, placed while the window still measures itself in twips.
     Command1 = new platform::Button(QStringLiteral("Start W1/Menu"), this);

@@ -9,6 +9,7 @@
 #include <platform/picture_box.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace orvane {
@@ -111,6 +112,14 @@ protected:
     void onUnload() override;
 
 private:
+    // The phase of wave 2 at a point, lag behind the time phase; wave 1 is the same wave
+    // phaseShift points further on.
+    float phaseAt(int point, float lag = 0) const;
+    // Both phasors, of length amplitude, at phase1 and phase2.
+    void computePhasors();
+    // Every drawing of the window takes sine and cosine of its float phases in double.
+    static double sine(float phase) { return std::sin(static_cast<double>(phase)); }
+    static double cosine(float phase) { return std::cos(static_cast<double>(phase)); }
     template<typename ChangePoint> void selectPoint(ChangePoint changePoint);
     void selectPointUnderMouse(int button, double x);
     void drawMarkerColumns();

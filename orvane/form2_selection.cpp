@@ -3,10 +3,10 @@
 
 #include "form2.h"
 
+#include "colours.h"
+
 #include <platform/layout.h>
 #include <platform/numbers.h>
-
-#include <cmath>
 
 namespace orvane {
 namespace {
@@ -69,34 +69,28 @@ void Form2::onCommand6Click()
 void Form2::drawSelectedPhasors()
 {
     platform::Canvas& panel = Picture2->canvas();
-    const QColor lightGreen = platform::rgb(128, 255, 0);
-    const QColor lightBlue = platform::rgb(0, 200, 255);
-    const QColor grey = platform::rgb(128, 128, 128);
     const bool waveTwoOn = waveTwoShown();
 
-    phase1 = static_cast<float>((selectedPoint + phaseShift) * waveNumber + timePhase - phaseStep);
-    phase2 = static_cast<float>(selectedPoint * waveNumber + timePhase - phaseStep);
-    phasor1X = static_cast<float>(amplitude * std::cos(double(phase1)));
-    phasor1Y = static_cast<float>(amplitude * std::sin(double(phase1)));
-    phasor2X = static_cast<float>(amplitude * std::cos(double(phase2)));
-    phasor2Y = static_cast<float>(amplitude * std::sin(double(phase2)));
+    phase1 = phaseAt(selectedPoint + phaseShift, phaseStep);
+    phase2 = phaseAt(selectedPoint, phaseStep);
+    computePhasors();
 
     panel.cls();
-    panel.line(0, 0, phasor1X, phasor1Y, lightGreen);
+    panel.line(0, 0, phasor1X, phasor1Y, colours::lightGreen());
     if (waveTwoOn)
-        panel.line(0, 0, phasor2X, phasor2Y, lightBlue);
+        panel.line(0, 0, phasor2X, phasor2Y, colours::lightBlue());
     panel.setDrawWidth(1);
-    panel.circle(0, 0, amplitude, platform::rgb(128, 128, 18));
-    panel.line(130, 150, 130, -150, grey);
-    panel.line(phasor1X, phasor1Y, 130, phasor1Y, grey);
+    panel.circle(0, 0, amplitude, colours::olive());
+    panel.line(130, 150, 130, -150, colours::grey());
+    panel.line(phasor1X, phasor1Y, 130, phasor1Y, colours::grey());
     if (waveTwoOn)
-        panel.line(amplitude * std::cos(double(phase2)), amplitude * std::sin(double(phase2)), 130,
-                   amplitude * std::sin(double(phase2)), grey);
-    panel.line(0, 0, 130, 0, grey);
+        panel.line(amplitude * cosine(phase2), amplitude * sine(phase2), 130, amplitude * sine(phase2),
+                   colours::grey());
+    panel.line(0, 0, 130, 0, colours::grey());
     panel.setDrawWidth(3);
-    panel.line(133, 0, 133, amplitude * std::sin(double(phase1)), lightGreen);
+    panel.line(133, 0, 133, amplitude * sine(phase1), colours::lightGreen());
     if (waveTwoOn)
-        panel.line(127, 0, 127, amplitude * std::sin(double(phase2)), lightBlue);
+        panel.line(127, 0, 127, amplitude * sine(phase2), colours::lightBlue());
 }
 
 } // namespace orvane

@@ -3,6 +3,8 @@
 
 #include "form3.h"
 
+#include "colours.h"
+
 #include <platform/layout.h>
 #include <platform/numbers.h>
 
@@ -16,8 +18,6 @@ constexpr double phasorLength = 80;
 // The rows of single phasors stand this far apart, their tails on x = rowTailX.
 constexpr int rowSpacing = 100;
 constexpr double rowTailX = -500;
-
-const QColor red = platform::rgb(255, 0, 0);
 
 } // namespace
 
@@ -33,7 +33,7 @@ void Form3::drawLinesToSources(double x, double y)
     field.setDrawWidth(2);
     const std::int16_t last = 2 * halfcount;
     for (idx = 0; idx <= last; ++idx)
-        field.line(x, y, 0, sourcey[idx], red);
+        field.line(x, y, 0, sourcey[idx], colours::red());
 }
 
 // The exact distance to each source, in the window's units as they stand (x and y units differ),
@@ -74,7 +74,7 @@ void Form3::closePhasorChain()
     panel.pset(0, 0);
     panel.pset(sumx, sumy);
     panel.setDrawWidth(2);
-    panel.lineTo(0, 0, red);
+    panel.lineTo(0, 0, colours::red());
     sumx = 0;
     sumy = 0;
 }

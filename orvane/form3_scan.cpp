@@ -3,6 +3,8 @@
 
 #include "form3.h"
 
+#include "colours.h"
+
 #include <platform/events.h>
 #include <platform/nesting.h>
 #include <platform/numbers.h>
@@ -15,8 +17,6 @@ namespace {
 
 // One sample every 4 ms: a whole cut takes about five seconds, slow enough to watch.
 constexpr std::chrono::milliseconds samplePeriod(4);
-
-const QColor red = platform::rgb(255, 0, 0);
 
 } // namespace
 
@@ -42,14 +42,14 @@ void Form3::scanAmplitude(double x)
         computePhases(x, s);
         drawPhasorChain();
         amplitude = static_cast<float>(std::sqrt(double(sumy) * sumy + sumx * sumx));
-        plot.line(s, 800, s, 800 - amplitude, red);
+        plot.line(s, 800, s, 800 - amplitude, colours::red());
         closePhasorChain();
         drawSinglePhasors();
     }
 
     platform::Canvas& field = canvas();
     field.setDrawWidth(3);
-    field.line(x, -1500, x, 1500, red);
+    field.line(x, -1500, x, 1500, colours::red());
     field.setDrawWidth(1);
 }
 

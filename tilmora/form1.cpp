@@ -19,16 +19,13 @@
 namespace tilmora {
 namespace {
 
-const QColor black = platform::rgb(0, 0, 0);
-const QColor white = platform::rgb(255, 255, 255);
-
 // Labels stand on the black window in its white text, unless they are indicator lights.
 platform::Label* windowLabel(const QString& caption, QWidget* parent, double pointSize)
 {
     auto* label = new platform::Label(caption, parent);
     label->setFont(platform::layoutFont(pointSize));
-    label->setBackColor(black);
-    label->setForeColor(white);
+    label->setBackColor(colours::black());
+    label->setForeColor(colours::white());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -56,8 +53,8 @@ form1::form1()
     setWindowTitle(QStringLiteral("Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"));
     setLessonHelp(QStringLiteral("interferenz"), helpPage());
     setFont(platform::layoutFont(13.5));
-    canvas().setBackColor(black);
-    canvas().setForeColor(white);
+    canvas().setBackColor(colours::black());
+    canvas().setForeColor(colours::white());
     placeControls();
 
     connect(HScroll1, &platform::Slider::change, this, &form1::onHScroll1Change);
@@ -99,7 +96,7 @@ void form1::placeControls()
     HScroll3 = new platform::Slider(0, 50, 0, 1, 1, this);
     platform::setGeometry(HScroll3, 360, 3240, 3255, 855);
     Text1 = new platform::TextBox(QStringLiteral("0"), this);
-    Text1->setBackColor(platform::rgb(192, 192, 192));
+    Text1->setBackColor(colours::valueBox());
     platform::setGeometry(Text1, 3840, 3240, 3255, 855);
     Label3 = windowLabel(QStringLiteral("Gangdifferenz in Wellenlänge bzw. Grad"), this, 18);
     platform::setGeometry(Label3, 360, 4200, 6735, 735);
@@ -119,25 +116,25 @@ void form1::placeControls()
     Label8 = indicator(this, 4200);
 
     Text4 = new platform::TextBox(QString(), this);
-    Text4->setBackColor(black);
-    Text4->setForeColor(white);
+    Text4->setBackColor(colours::black());
+    Text4->setForeColor(colours::white());
     platform::setGeometry(Text4, 10440, 240, 4575, 495);
 
     Picture2 = new platform::Surface(this);
-    Picture2->canvas().setBackColor(black);
+    Picture2->canvas().setBackColor(colours::black());
     platform::setGeometry(Picture2, 10560, 960, 4335, 4575);
     // Placed in Picture2's twips; its scale set at load moves neither of them.
     Text2 = new platform::TextBox(QStringLiteral("             W1 oder W2\n"), Picture2, true);
-    Text2->setForeColor(platform::rgb(224, 224, 224));
+    Text2->setForeColor(colours::waveSwatchCaption());
     platform::setGeometry(Text2, 120, 0, 4095, 2175);
     Text2->hide();
     Text3 = new platform::TextBox(QStringLiteral("                  W1+W2\n"), Picture2, true);
-    Text3->setForeColor(platform::rgb(64, 64, 64));
+    Text3->setForeColor(colours::sumSwatchCaption());
     platform::setGeometry(Text3, 120, 2280, 4095, 2175);
     Text3->hide();
 
     Picture1 = new platform::Surface(this);
-    Picture1->canvas().setBackColor(black);
+    Picture1->canvas().setBackColor(colours::black());
     Picture1->canvas().setForeColor(platform::buttonTextColour());
     platform::setGeometry(Picture1, 120, 5640, 14415, 3015);
 
@@ -297,7 +294,23 @@ void form1::onCommand5Click()
 }
 
 // The swatches and the two phasor displays share Picture2, so showing one switches the
-// others off.
+// others off: only its light is on, the swatches are hidden unless they are the one shown.
+void form1::showOnly(Display display)
+{
+    const auto light = [display](Display own) { return display == own ? colours::on() : colours::off(); };
+    Label13->setBackColor(light(Display::Swatches));
+    Label14->setBackColor(light(Display::Phasors));
+    Label8->setBackColor(light(Display::PhasorSum));
+    if (display != Display::Swatches) {
+        Text2->hide();
+        Text3->hide();
+    }
+    if (display != Display::Phasors)
+        phasorsOff = 1;
+    if (display != Display::PhasorSum)
+        phasorSumOff = 1;
+}
+
 void form1::onCommand2Click()
 {
     // The swatch's own visibility, whether or not the window is on the screen.
@@ -305,12 +318,8 @@ void form1::onCommand2Click()
     if (!Text2->isHidden()) {
         Text3->show();
         Text4->setText(QStringLiteral("          Farbreiz der Wellen"));
-        Label13->setBackColor(colours::on());
-        Label8->setBackColor(colours::off());
-        Label14->setBackColor(colours::off());
+        showOnly(Display::Swatches);
         drawMarker(QColor());
-        phasorsOff = 1;
-        phasorSumOff = 1;
     } else {
         Label13->setBackColor(colours::off());
         Text2->hide();
@@ -324,14 +333,9 @@ void form1::onCommand6Click()
 {
     phasorsOff = static_cast<std::int16_t>(1 - phasorsOff);
     if (phasorsOff == 0) {
-        phasorSumOff = 1;
-        Label13->setBackColor(colours::off());
-        Label14->setBackColor(colours::on());
-        Label8->setBackColor(colours::off());
+        showOnly(Display::Phasors);
         Text4->setText(wave2Off == 1 ? QStringLiteral("       Phasenzeiger von W1")
                                      : QStringLiteral("  Phasenzeiger von W1 und W2"));
-        Text2->hide();
-        Text3->hide();
     } else {
         Label14->setBackColor(colours::off());
         Text4->setText(QString());
@@ -341,16 +345,10 @@ void form1::onCommand6Click()
 void form1::onCommand7Click()
 {
     phasorSumOff = static_cast<std::int16_t>(1 - phasorSumOff);
-    if (phasorSumOff == 0) {
-        phasorsOff = 1;
-        Label14->setBackColor(colours::off());
-        Label8->setBackColor(colours::on());
-        Text2->hide();
-        Text3->hide();
-        Label13->setBackColor(colours::off());
-    } else {
+    if (phasorSumOff == 0)
+        showOnly(Display::PhasorSum);
+    else
         Label8->setBackColor(colours::off());
-    }
 }
 
 } // namespace tilmora

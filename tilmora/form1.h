@@ -125,10 +125,17 @@ protected:
     void onUnload() override;
 
 private:
+    // What Picture2 shows, each with its button and indicator light.
+    enum class Display { Swatches, Phasors, PhasorSum };
+
     void placeControls();
+    void showOnly(Display display);
     void showPathDifference();
     void recolourSwatches();
     void drawMarker(const QColor& colour);
+    // The phase of wave 2 at a column at the time phase; wave 1 is the same wave
+    // pathDifference columns further on.
+    float phaseAt(int column) const;
     void phasorStep();
     void drawSinglePhasors();
     void drawPhasorSum();

@@ -40,10 +40,16 @@ void form1::wellen()
     }
 }
 
+// Formed in double and rounded to float once.
+float form1::phaseAt(int column) const
+{
+    return static_cast<float>(column * waveNumber + timePhase);
+}
+
 void form1::sweepColumn(std::int16_t i)
 {
-    phase1 = static_cast<float>((i + pathDifference) * waveNumber + timePhase);
-    phase2 = static_cast<float>(i * waveNumber + timePhase);
+    phase1 = phaseAt(i + pathDifference);
+    phase2 = phaseAt(i);
     platform::Canvas& c = Picture1->canvas();
     // Lines in the foreground colour, black on black: every row is erased whatever the
     // switches say, so a row switched off disappears column by column.

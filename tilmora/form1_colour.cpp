@@ -5,6 +5,8 @@
 
 #include "form1.h"
 
+#include "colours.h"
+
 #include <platform/numbers.h>
 
 #include <array>
@@ -75,9 +77,9 @@ void form1::recolourSwatches()
     sumBlue = scaled(baseBlue, sumAmplitude);
     // Dark text on a bright swatch, light text on a dark one.
     if (sumRed + sumGreen + sumBlue > 199)
-        Text3->setForeColor(platform::rgb(0, 0, 0));
+        Text3->setForeColor(colours::black());
     else
-        Text3->setForeColor(platform::rgb(255, 255, 255));
+        Text3->setForeColor(colours::white());
     Text3->setBackColor(platform::rgb(sumRed, sumGreen, sumBlue));
 }
 

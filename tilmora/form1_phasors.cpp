@@ -26,8 +26,8 @@ constexpr double chainScale = 0.6;
 // Runs at the top of every frame, also with both displays off: Picture2 is cleared each time.
 void form1::phasorStep()
 {
-    phase1 = static_cast<float>((selectedPoint + pathDifference) * waveNumber + timePhase);
-    phase2 = static_cast<float>(selectedPoint * waveNumber + timePhase);
+    phase1 = phaseAt(selectedPoint + pathDifference);
+    phase2 = phaseAt(selectedPoint);
     phasor1X = static_cast<float>(amplitude * std::cos(double(phase1)));
     phasor1Y = static_cast<float>(amplitude * std::sin(double(phase1)));
     phasor2X = static_cast<float>(amplitude * std::cos(double(phase2)));
