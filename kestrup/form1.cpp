@@ -27,7 +27,7 @@ platform::Label* parameterLabel(const QString& caption, QWidget* frame, double l
 {
     auto* label = new platform::Label(caption, frame);
     label->setBackColor(colours::panelGrey());
-    platform::setGeometry(label, left, top, width, height);
+    platform::placeInUnits(label, left, top, width, height);
     return label;
 }
 
@@ -35,7 +35,7 @@ platform::TextBox* valueBox(const QString& text, QWidget* frame, double top)
 {
     auto* box = new platform::TextBox(text, frame);
     box->setBackColor(colours::panelGrey());
-    platform::setGeometry(box, 1560, top, 495, 285);
+    platform::placeInUnits(box, 1560, top, 495, 285);
     return box;
 }
 
@@ -44,7 +44,7 @@ platform::CheckBox* switchBox(const QString& caption, QWidget* frame, double top
 {
     auto* box = new platform::CheckBox(caption, frame);
     fillGrey(box);
-    platform::setGeometry(box, 120, top, width, height);
+    platform::placeInUnits(box, 120, top, width, height);
     return box;
 }
 
@@ -52,7 +52,7 @@ platform::Frame* switchFrame(const QString& caption, QWidget* window, double lef
 {
     auto* frame = new platform::Frame(caption, window);
     fillGrey(frame);
-    platform::setGeometry(frame, left, 360, width, 1455);
+    platform::placeInUnits(frame, left, 360, width, 1455);
     return frame;
 }
 
@@ -70,11 +70,11 @@ Form1::Form1(QWidget* parent) : platform::Form(parent)
     createParameterFrame();
     createSwitchFrames();
     command1 = new platform::Button(QStringLiteral("Halt/Weiter"), this);
-    platform::setGeometry(command1, 2760, 1800, 2295, 615);
+    platform::placeInUnits(command1, 2760, 1800, 2295, 615);
     Command2 = new platform::Button(QStringLiteral("Ende"), this);
-    platform::setGeometry(Command2, 5040, 1800, 2175, 615);
+    platform::placeInUnits(Command2, 5040, 1800, 2175, 615);
     Text4 = new platform::TextBox(QStringLiteral("Text4"), this);
-    platform::setGeometry(Text4, 1080, 3360, 855, 615);
+    platform::placeInUnits(Text4, 1080, 3360, 855, 615);
     Text4->setAccessibleName(QStringLiteral("Gangdifferenz ds"));
     createChainBox();
 
@@ -99,19 +99,19 @@ void Form1::createParameterFrame()
 {
     Frame4 = new platform::Frame(QStringLiteral("Parameter"), this);
     fillGrey(Frame4);
-    platform::setGeometry(Frame4, 0, 0, 2775, 2415);
+    platform::placeInUnits(Frame4, 0, 0, 2775, 2415);
     Frame4->setFont(platform::layoutFont(12));
     Label4 = parameterLabel(QStringLiteral("Frequenz"), Frame4, 360, 360, 1335, 255);
-    HScroll4 = new platform::Slider(1, 20, 9, 1, 1, Frame4);
-    platform::setGeometry(HScroll4, 240, 600, 1215, 255);
+    HScroll4 = new platform::Slider({.min = 1, .max = 20, .value = 9, .smallChange = 1, .largeChange = 1}, Frame4);
+    platform::placeInUnits(HScroll4, 240, 600, 1215, 255);
     Text1 = valueBox(QStringLiteral("Text1"), Frame4, 600);
     Label5 = parameterLabel(QStringLiteral("Wellenlänge"), Frame4, 360, 960, 1095, 255);
-    HScroll5 = new platform::Slider(5, 20, 10, 1, 1, Frame4);
-    platform::setGeometry(HScroll5, 240, 1200, 1215, 255);
+    HScroll5 = new platform::Slider({.min = 5, .max = 20, .value = 10, .smallChange = 1, .largeChange = 1}, Frame4);
+    platform::placeInUnits(HScroll5, 240, 1200, 1215, 255);
     Text2 = valueBox(QStringLiteral("Text2"), Frame4, 1200);
     Label6 = parameterLabel(QStringLiteral("Gangdifferenz"), Frame4, 360, 1560, 1455, 255);
-    HScroll6 = new platform::Slider(0, 12, 0, 1, 1, Frame4);
-    platform::setGeometry(HScroll6, 240, 1800, 1215, 255);
+    HScroll6 = new platform::Slider({.min = 0, .max = 12, .value = 0, .smallChange = 1, .largeChange = 1}, Frame4);
+    platform::placeInUnits(HScroll6, 240, 1800, 1215, 255);
     Text3 = valueBox(QStringLiteral("Text3"), Frame4, 1800);
     // Screen readers name sliders and value boxes by the caption above them.
     platform::nameAfter(Label4, {HScroll4, Text1});
@@ -126,7 +126,7 @@ void Form1::createSwitchFrames()
 {
     Frame5 = new platform::Frame(QStringLiteral("Darstellung"), this);
     fillGrey(Frame5);
-    platform::setGeometry(Frame5, 2760, 0, 4455, 375);
+    platform::placeInUnits(Frame5, 2760, 0, 4455, 375);
     Frame5->setFont(platform::layoutFont(12));
 
     Frame1 = switchFrame(QStringLiteral("Welle1"), this, 2760, 1455);
@@ -150,20 +150,20 @@ void Form1::createChainBox()
 {
     Picture1 = new platform::PictureBox(this);
     Picture1->setAccessibleName(QStringLiteral("Zeigerkette"));
-    platform::setGeometry(Picture1, 7200, 0, 6135, 3855);
+    platform::placeInUnits(Picture1, 7200, 0, 6135, 3855);
     Picture1->setVisible(false);
 
     // Placed while the box still measures itself in twips.
     Label1 = new platform::Label(QStringLiteral("+"), Picture1);
     Label1->setFont(platform::layoutFont(24));
-    platform::setGeometry(Label1, 2040, 120, 495, 375);
+    platform::placeInUnits(Label1, 2040, 120, 495, 375);
     Label7 = new platform::Label(QStringLiteral("="), Picture1);
     Label7->setFont(platform::layoutFont(24));
-    platform::setGeometry(Label7, 4680, 120, 495, 375);
+    platform::placeInUnits(Label7, 4680, 120, 495, 375);
     Label2 = new platform::Label(QStringLiteral("Mausklick verbirgt die Zeigerkette"), Picture1);
-    platform::setGeometry(Label2, 120, 3240, 3975, 375);
+    platform::placeInUnits(Label2, 120, 3240, 3975, 375);
     Label3 = new platform::Label(QStringLiteral("Mausklick zeigt die Zeigerkette"), Picture1);
-    platform::setGeometry(Label3, 120, 2760, 3135, 375);
+    platform::placeInUnits(Label3, 120, 2760, 3135, 375);
 }
 
 void Form1::onLoad()
@@ -204,16 +204,16 @@ void Form1::onLoad()
     form.line(restX1[0], -300, restX2[0], -300);
 
     constexpr int measuringPoint = 19;
-    platform::setGeometry(Picture1, restX2[measuringPoint] - 1000, -1450, 2000, 1000);
+    platform::placeInUnits(Picture1, restX2[measuringPoint] - 1000, -1450, 2000, 1000);
     platform::Canvas& box = Picture1->canvas();
     box.setScaleWidth(600);
     box.setScaleHeight(300);
     box.setScaleLeft(-300);
     box.setScaleTop(-150);
-    platform::setLeft(Label2, -280);
-    platform::setTop(Label2, 120);
-    platform::setLeft(Label3, -280);
-    platform::setTop(Label3, 120);
+    platform::setLeftInUnits(Label2, -280);
+    platform::setTopInUnits(Label2, 120);
+    platform::setLeftInUnits(Label3, -280);
+    platform::setTopInUnits(Label3, 120);
     Label3->setVisible(false);
 
     animateWaves();
@@ -223,15 +223,15 @@ void Form1::onLoad()
 void Form1::placeControls()
 {
     namespace p = platform;
-    p::setGeometry(Frame4, -100, -1500, 700, 800);
-    p::setGeometry(Frame5, p::width(Frame4) + p::left(Frame4), -1500, 1200, 200);
-    p::setGeometry(Frame1, p::left(Frame5), p::height(Frame5) + p::top(Frame5), 350, 400);
-    p::setGeometry(Frame2, p::width(Frame1) + p::left(Frame1), p::top(Frame1), p::width(Frame1),
-                   p::height(Frame1));
-    p::setGeometry(Frame3, p::width(Frame2) + p::left(Frame2), p::top(Frame2), p::width(Frame2) + 150,
-                   p::height(Frame2));
-    p::setGeometry(command1, p::left(Frame1), p::height(Frame1) + p::top(Frame1), 600, 190);
-    p::setGeometry(Command2, p::width(command1) + p::left(command1), p::top(command1), 600, 190);
+    p::placeInUnits(Frame4, -100, -1500, 700, 800);
+    p::placeInUnits(Frame5, p::widthInUnits(Frame4) + p::leftInUnits(Frame4), -1500, 1200, 200);
+    p::placeInUnits(Frame1, p::leftInUnits(Frame5), p::heightInUnits(Frame5) + p::topInUnits(Frame5), 350, 400);
+    p::placeInUnits(Frame2, p::widthInUnits(Frame1) + p::leftInUnits(Frame1), p::topInUnits(Frame1), p::widthInUnits(Frame1),
+                   p::heightInUnits(Frame1));
+    p::placeInUnits(Frame3, p::widthInUnits(Frame2) + p::leftInUnits(Frame2), p::topInUnits(Frame2), p::widthInUnits(Frame2) + 150,
+                   p::heightInUnits(Frame2));
+    p::placeInUnits(command1, p::leftInUnits(Frame1), p::heightInUnits(Frame1) + p::topInUnits(Frame1), 600, 190);
+    p::placeInUnits(Command2, p::widthInUnits(command1) + p::leftInUnits(command1), p::topInUnits(command1), 600, 190);
 }
 
 // The 78 marks of the rest positions are ordinary drawing: the first clearing removes them.
@@ -254,9 +254,9 @@ void Form1::markRestPositions()
 
 void Form1::placeMarkerLabel()
 {
-    platform::setHeight(Text4, 100);
-    platform::setLeft(Text4, restX1[0]);
-    platform::setTop(Text4, -350);
+    platform::setHeightInUnits(Text4, 100);
+    platform::setLeftInUnits(Text4, restX1[0]);
+    platform::setTopInUnits(Text4, -350);
     Text4->setText(QStringLiteral(" ds = ") + platform::numberText(pathDifference));
 }
 

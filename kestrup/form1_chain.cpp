@@ -60,7 +60,7 @@ void Form1::drawMeasuringLine()
 {
     platform::Canvas& form = canvas();
     const double x = restX2[measuringPoint];
-    form.line(x, -80, x, platform::top(Picture1) + platform::height(Picture1));
+    form.line(x, -80, x, platform::topInUnits(Picture1) + platform::heightInUnits(Picture1));
     form.line(x, 80, x, spacing + 80);
     form.line(x, 2 * spacing + 80, x, 5 * spacing - 160);
 }

@@ -38,10 +38,10 @@ Form1::Form1(Program& program) : m_program(program)
     Label1 = descriptionLabel(QStringLiteral("Huyghenssches Prinzip und  Zeigerformalismus."), this, 18);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
-    platform::setGeometry(Label1, 1320, 120, 5775, 975);
+    platform::placeInUnits(Label1, 1320, 120, 5775, 975);
 
     Command2 = new platform::Button(QStringLiteral("Zeigerformalismus"), this);
-    platform::setGeometry(Command2, 600, 1200, 2295, 615);
+    platform::placeInUnits(Command2, 600, 1200, 2295, 615);
 
     Label2 = descriptionLabel(QStringLiteral(
         "Das Programm erläutert den Begriff  des Phasenzeigers einer Sinuswelle. Seine Stellung "
@@ -50,10 +50,10 @@ Form1::Form1(Program& program) : m_program(program)
         "berechnet werden."), this, 12);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::setGeometry(Label2, 3000, 1200, 4935, 2535);
+    platform::placeInUnits(Label2, 3000, 1200, 4935, 2535);
 
     Command1 = new platform::Button(QStringLiteral("Huyghenssches Prinzip"), this);
-    platform::setGeometry(Command1, 480, 3960, 2295, 615);
+    platform::placeInUnits(Command1, 480, 3960, 2295, 615);
 
     Label3 = descriptionLabel(QStringLiteral(
         "Das Programm zeigt, wie aus einer Schar von Elementarwellen und und ihren Einhüllenden  "
@@ -63,10 +63,10 @@ Form1::Form1(Program& program) : m_program(program)
         "eines vorgegebenen Schnittes."), this, 12);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::setGeometry(Label3, 2880, 3960, 5175, 3375);
+    platform::placeInUnits(Label3, 2880, 3960, 5175, 3375);
 
     Command3 = new platform::Button(QStringLiteral("Ende"), this);
-    platform::setGeometry(Command3, 480, 7440, 2175, 615);
+    platform::placeInUnits(Command3, 480, 7440, 2175, 615);
 
     connect(Command1, &platform::Button::click, this, &Form1::onCommand1Click);
     connect(Command2, &platform::Button::click, this, &Form1::onCommand2Click);

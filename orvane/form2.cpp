@@ -43,55 +43,55 @@ Form2::Form2(Program& program) : m_program(program)
 
     // The left column in twips, placed while the window still measures itself in twips.
     Command1 = new platform::Button(QStringLiteral("Start W1/Menu"), this);
-    platform::setGeometry(Command1, 240, 120, 1695, 495);
+    platform::placeInUnits(Command1, 240, 120, 1695, 495);
     Label5 = columnLabel(QStringLiteral("off") + QString(37, QLatin1Char(' ')), this, Qt::AlignLeft);
-    platform::setGeometry(Label5, 2040, 240, 615, 255);
+    platform::placeInUnits(Label5, 2040, 240, 615, 255);
     Command2 = new platform::Button(QStringLiteral("Welle 2 on/off"), this);
-    platform::setGeometry(Command2, 240, 720, 1695, 495);
+    platform::placeInUnits(Command2, 240, 720, 1695, 495);
     Label6 = columnLabel(QStringLiteral("off"), this, Qt::AlignLeft);
-    platform::setGeometry(Label6, 2040, 840, 375, 255);
+    platform::placeInUnits(Label6, 2040, 840, 375, 255);
     Command3 = new platform::Button(QStringLiteral("Summe on/off"), this);
-    platform::setGeometry(Command3, 240, 1320, 1695, 495);
+    platform::placeInUnits(Command3, 240, 1320, 1695, 495);
     Label7 = columnLabel(QStringLiteral("off"), this, Qt::AlignLeft);
-    platform::setGeometry(Label7, 2040, 1440, 375, 255);
-    HScroll1 = new platform::Slider(15, 42, 28, 1, 1, this);
-    platform::setGeometry(HScroll1, 240, 1920, 1695, 495);
+    platform::placeInUnits(Label7, 2040, 1440, 375, 255);
+    HScroll1 = new platform::Slider({.min = 15, .max = 42, .value = 28, .smallChange = 1, .largeChange = 1}, this);
+    platform::placeInUnits(HScroll1, 240, 1920, 1695, 495);
     Text1 = columnTextBox(QStringLiteral("28"), this);
-    platform::setGeometry(Text1, 2040, 2040, 375, 285);
+    platform::placeInUnits(Text1, 2040, 2040, 375, 285);
     label1 = columnLabel(QStringLiteral("Wellenlänge"), this, Qt::AlignHCenter);
-    platform::setGeometry(label1, 240, 2520, 1815, 255);
-    HScroll2 = new platform::Slider(800, 1000, 900, 1, 5, this);
-    platform::setGeometry(HScroll2, 240, 2880, 1695, 495);
+    platform::placeInUnits(label1, 240, 2520, 1815, 255);
+    HScroll2 = new platform::Slider({.min = 800, .max = 1000, .value = 900, .smallChange = 1, .largeChange = 5}, this);
+    platform::placeInUnits(HScroll2, 240, 2880, 1695, 495);
     Text3 = columnTextBox(QStringLiteral("1"), this);
-    platform::setGeometry(Text3, 2040, 3000, 495, 285);
+    platform::placeInUnits(Text3, 2040, 3000, 495, 285);
     Label2 = columnLabel(QStringLiteral("Geschwindigkeit"), this, Qt::AlignHCenter);
-    platform::setGeometry(Label2, 240, 3480, 1695, 375);
-    HScroll3 = new platform::Slider(0, 50, 7, 1, 1, this);
-    platform::setGeometry(HScroll3, 240, 3960, 1695, 495);
+    platform::placeInUnits(Label2, 240, 3480, 1695, 375);
+    HScroll3 = new platform::Slider({.min = 0, .max = 50, .value = 7, .smallChange = 1, .largeChange = 1}, this);
+    platform::placeInUnits(HScroll3, 240, 3960, 1695, 495);
     Text2 = columnTextBox(QStringLiteral("7"), this);
-    platform::setGeometry(Text2, 2040, 4080, 375, 285);
+    platform::placeInUnits(Text2, 2040, 4080, 375, 285);
     Label3 = columnLabel(QStringLiteral("Phasenverschiebung"), this, Qt::AlignHCenter);
-    platform::setGeometry(Label3, 120, 4560, 1935, 375);
+    platform::placeInUnits(Label3, 120, 4560, 1935, 375);
 
     // The surfaces are placed by the Load handler; what lies inside them gets its laid-out size
     // in twips now, before they have scales of their own.
     Picture1 = new platform::PictureBox(this);
     Label4 = new platform::Label(QStringLiteral("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "),
                                  Picture1);
-    platform::setGeometry(Label4, 120, 0, 5895, 375);
+    platform::placeInUnits(Label4, 120, 0, 5895, 375);
 
     Picture2 = new platform::PictureBox(this);
     Command6 = new platform::Button(QStringLiteral("<----"), Picture2);
     Command6->setFont(platform::layoutFont(12));
-    platform::setGeometry(Command6, 0, 0, 855, 375);
+    platform::placeInUnits(Command6, 0, 0, 855, 375);
     Command5 = new platform::Button(QStringLiteral("---->"), Picture2);
     Command5->setFont(platform::layoutFont(12));
-    platform::setGeometry(Command5, 0, 0, 855, 375);
+    platform::placeInUnits(Command5, 0, 0, 855, 375);
     Command4 = new platform::Button(QStringLiteral("Vektorsumme W1+W2"), Picture2);
-    platform::setGeometry(Command4, 0, 0, 2775, 375);
+    platform::placeInUnits(Command4, 0, 0, 2775, 375);
     Label8 = new platform::Label(QStringLiteral("Zeiger W1 und W2"), Picture2);
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    platform::setGeometry(Label8, 0, 0, 2655, 255);
+    platform::placeInUnits(Label8, 0, 0, 2655, 255);
 
     // Screen readers name sliders, value boxes and pictures by the captions that name them.
     platform::nameAfter(label1, {HScroll1, Text1});
@@ -124,28 +124,28 @@ void Form2::onLoad()
     window.setScaleLeft(0);
     moveTwips(1, 1);
 
-    platform::setGeometry(Picture1, 10, 1350, 3950, 1500);
+    platform::placeInUnits(Picture1, 10, 1350, 3950, 1500);
     platform::Canvas& waves = Picture1->canvas();
     waves.setScaleWidth(3000);
     waves.setScaleHeight(1000);
     waves.setScaleTop(0);
     waves.setScaleLeft(-10);
 
-    platform::setGeometry(Picture2, 1055, 50, 1020, 1303);
+    platform::placeInUnits(Picture2, 1055, 50, 1020, 1303);
     platform::Canvas& panel = Picture2->canvas();
     panel.setScaleWidth(300);
     panel.setScaleHeight(280);
     panel.setScaleTop(-140);
     panel.setScaleLeft(-150);
 
-    platform::setTop(Command6, -140);
-    platform::setLeft(Command6, -150);
-    platform::setTop(Command5, -140);
-    platform::setLeft(Command5, 150 - platform::width(Command5));
-    platform::setTop(Command4, -140);
-    platform::setLeft(Command4, -platform::width(Command4) / 2);
-    platform::setTop(Label8, 140 - platform::height(Label8));
-    platform::setLeft(Label8, -platform::width(Label8) / 2);
+    platform::setTopInUnits(Command6, -140);
+    platform::setLeftInUnits(Command6, -150);
+    platform::setTopInUnits(Command5, -140);
+    platform::setLeftInUnits(Command5, 150 - platform::widthInUnits(Command5));
+    platform::setTopInUnits(Command4, -140);
+    platform::setLeftInUnits(Command4, -platform::widthInUnits(Command4) / 2);
+    platform::setTopInUnits(Label8, 140 - platform::heightInUnits(Label8));
+    platform::setLeftInUnits(Label8, -platform::widthInUnits(Label8) / 2);
 
     piValue = static_cast<float>(4 * std::atan(1.0));
     vectorSumMode = 0;

@@ -25,7 +25,7 @@ void Form2::selectPoint(ChangePoint changePoint)
 {
     Picture2->canvas().setDrawWidth(3);
     changePoint();
-    platform::setLeft(Picture2, selectedPoint * pointStepInWindowUnits + panelLeftAtPointZero);
+    platform::setLeftInUnits(Picture2, selectedPoint * pointStepInWindowUnits + panelLeftAtPointZero);
     if (halted == 1)
         drawSelectedPhasors();
 }

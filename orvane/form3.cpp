@@ -35,51 +35,51 @@ Form3::Form3(Program& program) : m_program(program)
     canvas().setForeColor(platform::windowTextColour());
     canvas().setBackColor(platform::windowBackgroundColour());
 
-    HScroll2 = new platform::Slider(1, 6, 3, 1, 5, this);
-    platform::setGeometry(HScroll2, 0, 0, 1335, 375);
+    HScroll2 = new platform::Slider({.min = 1, .max = 6, .value = 3, .smallChange = 1, .largeChange = 5}, this);
+    platform::placeInUnits(HScroll2, 0, 0, 1335, 375);
     Text2 = new platform::TextBox(QStringLiteral("Text2"), this);
-    platform::setGeometry(Text2, 1320, 0, 375, 375);
-    HScroll3 = new platform::Slider(60, 200, 100, 10, 10, this);
-    platform::setGeometry(HScroll3, 1800, 0, 1335, 375);
+    platform::placeInUnits(Text2, 1320, 0, 375, 375);
+    HScroll3 = new platform::Slider({.min = 60, .max = 200, .value = 100, .smallChange = 10, .largeChange = 10}, this);
+    platform::placeInUnits(HScroll3, 1800, 0, 1335, 375);
     Text3 = new platform::TextBox(QStringLiteral("Text3"), this);
-    platform::setGeometry(Text3, 3120, 0, 375, 375);
+    platform::placeInUnits(Text3, 3120, 0, 375, 375);
     Command3 = new platform::Button(QStringLiteral("Menu"), this);
-    platform::setGeometry(Command3, 3600, 0, 1215, 375);
+    platform::placeInUnits(Command3, 3600, 0, 1215, 375);
 
     Label1 = captionLabel(QStringLiteral("Zahl der Elementarwellen"), this);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
-    platform::setGeometry(Label1, 0, 360, 1695, 735);
+    platform::placeInUnits(Label1, 0, 360, 1695, 735);
     Label2 = captionLabel(QStringLiteral("Wellenlänge"), this);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    platform::setGeometry(Label2, 1800, 360, 1695, 375);
+    platform::placeInUnits(Label2, 1800, 360, 1695, 375);
     Label5 = captionLabel(QStringLiteral("Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"), this);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::setGeometry(Label5, 4920, 0, 8055, 255);
+    platform::placeInUnits(Label5, 4920, 0, 8055, 255);
     Frame1 = new platform::Frame(
         QStringLiteral("Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"), this);
     // Opaque like the labels, so that the field's circles do not run through the caption.
     Frame1->setAutoFillBackground(true);
-    platform::setGeometry(Frame1, 4800, 240, 7935, 255);
+    platform::placeInUnits(Frame1, 4800, 240, 7935, 255);
 
     Picture3 = new platform::PictureBox(this);
     Picture3->setBorder(false);
-    platform::setGeometry(Picture3, 3960, 840, 4455, 3615);
+    platform::placeInUnits(Picture3, 3960, 840, 4455, 3615);
     Label3 = captionLabel(QStringLiteral("Zeiger und respektive Vektorsumme"), Picture3);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setWordWrap(true);
-    platform::setGeometry(Label3, 120, 0, 4215, 735);
+    platform::placeInUnits(Label3, 120, 0, 4215, 735);
     Command2 = new platform::Button(QStringLiteral("Cls"), Picture3);
-    platform::setGeometry(Command2, 3360, 3240, 495, 375);
+    platform::placeInUnits(Command2, 3360, 3240, 495, 375);
     Picture3->hide();
 
     Picture1 = new platform::PictureBox(this);
-    platform::setGeometry(Picture1, 120, 7800, 6975, 2895);
+    platform::placeInUnits(Picture1, 120, 7800, 6975, 2895);
     Command1 = new platform::Button(QStringLiteral("Cls"), Picture1);
-    platform::setGeometry(Command1, 0, 0, 855, 375);
+    platform::placeInUnits(Command1, 0, 0, 855, 375);
     Label4 = captionLabel(QStringLiteral("Amplitudenverteilung"), Picture1);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::setGeometry(Label4, 2160, 0, 2895, 375);
+    platform::placeInUnits(Label4, 2160, 0, 2895, 375);
     // The plot's own scale, set after its controls are placed in its twips.
     platform::Canvas& plot = Picture1->canvas();
     plot.setScaleLeft(-3000);
@@ -137,11 +137,11 @@ void Form3::onLoad()
 // The panel's size is given in the field's units, so it follows the window's size.
 void Form3::sizePhasorPanel()
 {
-    platform::setWidth(Picture3, 1100);
-    platform::setHeight(Picture3, 1000);
+    platform::setWidthInUnits(Picture3, 1100);
+    platform::setHeightInUnits(Picture3, 1000);
     platform::Canvas& panel = Picture3->canvas();
-    panel.setScaleWidth(platform::width(Picture3));
-    panel.setScaleHeight(-platform::height(Picture3));
+    panel.setScaleWidth(platform::widthInUnits(Picture3));
+    panel.setScaleHeight(-platform::heightInUnits(Picture3));
     panel.setScaleLeft(-600);
     panel.setScaleTop(500);
 }

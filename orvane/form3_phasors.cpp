@@ -23,8 +23,8 @@ constexpr double rowTailX = -500;
 
 void Form3::movePanel(double x, double y)
 {
-    platform::setLeft(Picture3, x);
-    platform::setTop(Picture3, y);
+    platform::setLeftInUnits(Picture3, x);
+    platform::setTopInUnits(Picture3, y);
 }
 
 void Form3::drawLinesToSources(double x, double y)

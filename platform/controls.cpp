@@ -153,7 +153,7 @@ QColor TextBox::foreColor() const
     return palette().color(QPalette::Text);
 }
 
-Slider::Slider(int min, int max, int value, int smallChange, int largeChange, QWidget* parent)
+Slider::Slider(const SliderSettings& settings, QWidget* parent)
     : QScrollBar(Qt::Horizontal, parent)
 {
     keepMouseInput(this);
@@ -162,10 +162,10 @@ Slider::Slider(int min, int max, int value, int smallChange, int largeChange, QW
     setContextMenuPolicy(Qt::NoContextMenu);
     // A scroll bar turns its keys round by default; a slider's right arrow must increase it.
     setInvertedControls(false);
-    setRange(min, max);
-    setSingleStep(smallChange);
-    setPageStep(largeChange);
-    setValue(value);
+    setRange(settings.min, settings.max);
+    setSingleStep(settings.smallChange);
+    setPageStep(settings.largeChange);
+    setValue(settings.value);
     connect(this, &QScrollBar::valueChanged, this, &Slider::change);
 }
 

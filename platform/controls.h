@@ -71,11 +71,21 @@ public:
 };
 
 // A horizontal slider; change fires whenever its value changes, by the user or the program.
+// A slider's range and steps as laid out, named where the slider is made:
+// Slider({.min = 15, .max = 42, .value = 28, .smallChange = 1, .largeChange = 1}, this).
+struct SliderSettings {
+    int min = 0;
+    int max = 32767;
+    int value = 0;
+    int smallChange = 1;
+    int largeChange = 1;
+};
+
 class Slider : public QScrollBar {
     Q_OBJECT
 
 public:
-    Slider(int min, int max, int value, int smallChange, int largeChange, QWidget* parent);
+    Slider(const SliderSettings& settings, QWidget* parent);
 
 signals:
     void change();

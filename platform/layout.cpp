@@ -67,7 +67,7 @@ QSizeF screenSizeTwips()
     return {pixelsToTwips(size.width()), pixelsToTwips(size.height())};
 }
 
-void setGeometry(QWidget* control, double left, double top, double width, double height)
+void placeInUnits(QWidget* control, double left, double top, double width, double height)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     // Left and Top name the control's top-left corner; on a turned-round axis its extent still
@@ -80,52 +80,52 @@ void setGeometry(QWidget* control, double left, double top, double width, double
                          std::max(0, toPixel(h)));
 }
 
-double left(const QWidget* control)
+double leftInUnits(const QWidget* control)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     const double px = control->x() - u.border;
     return u.left + px / u.pixelsPerUnitX;
 }
 
-double top(const QWidget* control)
+double topInUnits(const QWidget* control)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     const double px = control->y() - u.border;
     return u.top + px / u.pixelsPerUnitY;
 }
 
-double width(const QWidget* control)
+double widthInUnits(const QWidget* control)
 {
     return control->width() / std::abs(unitsOf(control->parentWidget()).pixelsPerUnitX);
 }
 
-double height(const QWidget* control)
+double heightInUnits(const QWidget* control)
 {
     return control->height() / std::abs(unitsOf(control->parentWidget()).pixelsPerUnitY);
 }
 
 // Each edge setter moves only its own pixel edge, so the others keep their rounding.
-void setLeft(QWidget* control, double v)
+void setLeftInUnits(QWidget* control, double v)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     const double x = (v - u.left) * u.pixelsPerUnitX;
     control->move(toPixel(x) + u.border, control->y());
 }
 
-void setTop(QWidget* control, double v)
+void setTopInUnits(QWidget* control, double v)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     const double y = (v - u.top) * u.pixelsPerUnitY;
     control->move(control->x(), toPixel(y) + u.border);
 }
 
-void setWidth(QWidget* control, double v)
+void setWidthInUnits(QWidget* control, double v)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     control->resize(std::max(0, toPixel(std::abs(v * u.pixelsPerUnitX))), control->height());
 }
 
-void setHeight(QWidget* control, double v)
+void setHeightInUnits(QWidget* control, double v)
 {
     const ContainerUnits u = unitsOf(control->parentWidget());
     control->resize(control->width(), std::max(0, toPixel(std::abs(v * u.pixelsPerUnitY))));

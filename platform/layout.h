@@ -19,15 +19,15 @@ QSizeF screenSizeTwips();
 
 // A control's place in its container's units: the container's user units when it is a drawing
 // surface (a window or picture box), twips otherwise (a frame). Setting one edge keeps the others.
-void setGeometry(QWidget* control, double left, double top, double width, double height);
-void setLeft(QWidget* control, double left);
-void setTop(QWidget* control, double top);
-void setWidth(QWidget* control, double width);
-void setHeight(QWidget* control, double height);
+void placeInUnits(QWidget* control, double left, double top, double width, double height);
+void setLeftInUnits(QWidget* control, double left);
+void setTopInUnits(QWidget* control, double top);
+void setWidthInUnits(QWidget* control, double width);
+void setHeightInUnits(QWidget* control, double height);
 // Read back from the control's pixel geometry, so they carry its rounding.
-double left(const QWidget* control);
-double top(const QWidget* control);
-double width(const QWidget* control);
-double height(const QWidget* control);
+double leftInUnits(const QWidget* control);
+double topInUnits(const QWidget* control);
+double widthInUnits(const QWidget* control);
+double heightInUnits(const QWidget* control);
 
 } // namespace platform

@@ -35,14 +35,14 @@ platform::Label* indicator(QWidget* parent, double top)
 {
     auto* label = new platform::Label(QString(), parent);
     label->setBackColor(colours::off());
-    platform::setGeometry(label, 9720, top, 375, 255);
+    platform::placeInUnits(label, 9720, top, 375, 255);
     return label;
 }
 
 platform::Button* button(const QString& caption, QWidget* parent, double top, double height)
 {
     auto* command = new WrappingButton(caption, parent);
-    platform::setGeometry(command, 7320, top, 2295, height);
+    platform::placeInUnits(command, 7320, top, 2295, height);
     return command;
 }
 
@@ -74,32 +74,32 @@ form1::form1()
 void form1::placeControls()
 {
     Label1 = windowLabel(QStringLiteral("    Wellenlänge"), this, 18);
-    platform::setGeometry(Label1, 360, 480, 3255, 735);
-    HScroll1 = new platform::Slider(15, 40, 30, 1, 1, this);
-    platform::setGeometry(HScroll1, 360, 1320, 3255, 735);
+    platform::placeInUnits(Label1, 360, 480, 3255, 735);
+    HScroll1 = new platform::Slider({.min = 15, .max = 40, .value = 30, .smallChange = 1, .largeChange = 1}, this);
+    platform::placeInUnits(HScroll1, 360, 1320, 3255, 735);
     Label7 = windowLabel(QStringLiteral(" 300 ....Nanometer....800"), this, 13.5);
-    platform::setGeometry(Label7, 360, 2160, 3255, 975);
+    platform::placeInUnits(Label7, 360, 2160, 3255, 975);
 
     Label2 = windowLabel(QStringLiteral("    Zeitdehnung"), this, 18);
-    platform::setGeometry(Label2, 3840, 480, 3255, 735);
-    HScroll2 = new platform::Slider(1, 1000, 1, 1, 1, this);
-    platform::setGeometry(HScroll2, 3840, 1320, 3255, 735);
+    platform::placeInUnits(Label2, 3840, 480, 3255, 735);
+    HScroll2 = new platform::Slider({.min = 1, .max = 1000, .value = 1, .smallChange = 1, .largeChange = 1}, this);
+    platform::placeInUnits(HScroll2, 3840, 1320, 3255, 735);
     Label4 = windowLabel(QStringLiteral("ca.10  ........10    fach"), this, 18);
-    platform::setGeometry(Label4, 3840, 2160, 3255, 975);
+    platform::placeInUnits(Label4, 3840, 2160, 3255, 975);
     // The exponents are separate labels laid over the scale's text, behind its two "10"s.
     Label5 = windowLabel(QStringLiteral("14"), this, 9.75);
-    platform::setGeometry(Label5, 4680, 2160, 375, 255);
+    platform::placeInUnits(Label5, 4680, 2160, 375, 255);
     Label6 = windowLabel(QStringLiteral("17"), this, 12);
-    platform::setGeometry(Label6, 6000, 2160, 255, 255);
+    platform::placeInUnits(Label6, 6000, 2160, 255, 255);
     fitBasesToExponents(Label4, {Label5, Label6});
 
-    HScroll3 = new platform::Slider(0, 50, 0, 1, 1, this);
-    platform::setGeometry(HScroll3, 360, 3240, 3255, 855);
+    HScroll3 = new platform::Slider({.min = 0, .max = 50, .value = 0, .smallChange = 1, .largeChange = 1}, this);
+    platform::placeInUnits(HScroll3, 360, 3240, 3255, 855);
     Text1 = new platform::TextBox(QStringLiteral("0"), this);
     Text1->setBackColor(colours::valueBox());
-    platform::setGeometry(Text1, 3840, 3240, 3255, 855);
+    platform::placeInUnits(Text1, 3840, 3240, 3255, 855);
     Label3 = windowLabel(QStringLiteral("Gangdifferenz in Wellenlänge bzw. Grad"), this, 18);
-    platform::setGeometry(Label3, 360, 4200, 6735, 735);
+    platform::placeInUnits(Label3, 360, 4200, 6735, 735);
     fitOnOneLine(Label3);
 
     Command3 = button(QStringLiteral("Start/Stopp"), this, 480, 615);
@@ -118,25 +118,25 @@ void form1::placeControls()
     Text4 = new platform::TextBox(QString(), this);
     Text4->setBackColor(colours::black());
     Text4->setForeColor(colours::white());
-    platform::setGeometry(Text4, 10440, 240, 4575, 495);
+    platform::placeInUnits(Text4, 10440, 240, 4575, 495);
 
     Picture2 = new platform::Surface(this);
     Picture2->canvas().setBackColor(colours::black());
-    platform::setGeometry(Picture2, 10560, 960, 4335, 4575);
+    platform::placeInUnits(Picture2, 10560, 960, 4335, 4575);
     // Placed in Picture2's twips; its scale set at load moves neither of them.
     Text2 = new platform::TextBox(QStringLiteral("             W1 oder W2\n"), Picture2, true);
     Text2->setForeColor(colours::waveSwatchCaption());
-    platform::setGeometry(Text2, 120, 0, 4095, 2175);
+    platform::placeInUnits(Text2, 120, 0, 4095, 2175);
     Text2->hide();
     Text3 = new platform::TextBox(QStringLiteral("                  W1+W2\n"), Picture2, true);
     Text3->setForeColor(colours::sumSwatchCaption());
-    platform::setGeometry(Text3, 120, 2280, 4095, 2175);
+    platform::placeInUnits(Text3, 120, 2280, 4095, 2175);
     Text3->hide();
 
     Picture1 = new platform::Surface(this);
     Picture1->canvas().setBackColor(colours::black());
     Picture1->canvas().setForeColor(platform::buttonTextColour());
-    platform::setGeometry(Picture1, 120, 5640, 14415, 3015);
+    platform::placeInUnits(Picture1, 120, 5640, 14415, 3015);
 
     // Screen readers name each control by the caption that names it on the screen.
     platform::nameAfter(Label1, {HScroll1});
@@ -164,12 +164,12 @@ void form1::onLoad()
     canvas().setScaleLeft(0);
     moveTwips(1, 1);
 
-    platform::setGeometry(Picture1, 10, 1400, 3950, 1500);
+    platform::placeInUnits(Picture1, 10, 1400, 3950, 1500);
     Picture1->canvas().setScaleWidth(3000);
     Picture1->canvas().setScaleHeight(1000);
     Picture1->canvas().setScaleTop(0);
     Picture1->canvas().setScaleLeft(-10);
-    platform::setGeometry(Picture2, 2800, 200, 1150, 1150);
+    platform::placeInUnits(Picture2, 2800, 200, 1150, 1150);
     Picture2->canvas().setScaleWidth(300);
     Picture2->canvas().setScaleHeight(300);
     Picture2->canvas().setScaleTop(-150);

@@ -68,19 +68,19 @@ TEST(Form1, LoadLaysOutTheWindowAtNinetySixPercentOfTheScreen)
     };
     for (const Place& p : places) {
         SCOPED_TRACE(p.left);
-        EXPECT_NEAR(platform::left(p.control), p.left, dx);
-        EXPECT_NEAR(platform::top(p.control), p.top, dy);
-        EXPECT_NEAR(platform::width(p.control), p.width, dx);
-        EXPECT_NEAR(platform::height(p.control), p.height, dy);
+        EXPECT_NEAR(platform::leftInUnits(p.control), p.left, dx);
+        EXPECT_NEAR(platform::topInUnits(p.control), p.top, dy);
+        EXPECT_NEAR(platform::widthInUnits(p.control), p.width, dx);
+        EXPECT_NEAR(platform::heightInUnits(p.control), p.height, dy);
     }
-    EXPECT_NEAR(platform::left(form.Text4), 0, dx);
-    EXPECT_NEAR(platform::top(form.Text4), -350, dy);
-    EXPECT_NEAR(platform::height(form.Text4), 100, dy);
+    EXPECT_NEAR(platform::leftInUnits(form.Text4), 0, dx);
+    EXPECT_NEAR(platform::topInUnits(form.Text4), -350, dy);
+    EXPECT_NEAR(platform::heightInUnits(form.Text4), 100, dy);
     EXPECT_NEAR(form.Text4->width(), platform::twipsToPixels(855), 1);
     // Inside the chain box, in its own units; the frames' controls keep their twips.
-    EXPECT_NEAR(platform::left(form.Label2), -280, 2);
-    EXPECT_NEAR(platform::top(form.Label2), 120, 2);
-    EXPECT_NEAR(platform::left(form.Label3), -280, 2);
+    EXPECT_NEAR(platform::leftInUnits(form.Label2), -280, 2);
+    EXPECT_NEAR(platform::topInUnits(form.Label2), 120, 2);
+    EXPECT_NEAR(platform::leftInUnits(form.Label3), -280, 2);
     EXPECT_NEAR(form.Label1->x(), platform::twipsToPixels(2040) + 1, 1);
     EXPECT_NEAR(form.Check9->y(), platform::twipsToPixels(840), 1);
     EXPECT_NEAR(form.HScroll6->x(), platform::twipsToPixels(240), 1);
@@ -211,8 +211,8 @@ TEST(Form1, PathDifferenceMovesRowOneAndTheMarkerAndRestartsThePhase)
     EXPECT_EQ(form.pathDifference, 12.0f);
     EXPECT_EQ(form.Text3->text(), "12");
     EXPECT_EQ(form.Text4->text(), " ds = 12");
-    EXPECT_NEAR(platform::left(form.Text4), 1800, unitsPerPixelX(form));
-    EXPECT_NEAR(platform::top(form.Text4), -350, unitsPerPixelY(form));
+    EXPECT_NEAR(platform::leftInUnits(form.Text4), 1800, unitsPerPixelX(form));
+    EXPECT_NEAR(platform::topInUnits(form.Text4), -350, unitsPerPixelY(form));
     EXPECT_EQ(form.restX1[0], 1800);
     EXPECT_EQ(form.restX1[25], 5550);
     EXPECT_EQ(form.restX2[0], 0);

@@ -28,8 +28,8 @@ TEST(Form1, LoadsAtTheTopLeftWithItsLaidOutTexts)
     EXPECT_TRUE(menu.Label3->text().contains("entsteht." + QString(24, ' ') + "Durch"));
     EXPECT_NEAR(menu.widthTwips(), 8625, platform::twipsPerPixel());
     EXPECT_NEAR(menu.heightTwips(), 8340, platform::twipsPerPixel());
-    EXPECT_NEAR(platform::left(menu.Command2), 600, platform::twipsPerPixel());
-    EXPECT_NEAR(platform::top(menu.Command3), 7440, platform::twipsPerPixel());
+    EXPECT_NEAR(platform::leftInUnits(menu.Command2), 600, platform::twipsPerPixel());
+    EXPECT_NEAR(platform::topInUnits(menu.Command3), 7440, platform::twipsPerPixel());
     EXPECT_EQ(menu.Label2->backColor(), QColor(255, 255, 128));
     EXPECT_EQ(menu.canvas().pixel(10, 10), QColor(255, 255, 128));
 }

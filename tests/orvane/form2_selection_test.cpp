@@ -37,7 +37,7 @@ protected:
 
     orvane::Form2& form() { return program.form2(); }
     platform::Canvas& panel() { return form().Picture2->canvas(); }
-    double panelLeft() { return platform::left(form().Picture2); }
+    double panelLeft() { return platform::leftInUnits(form().Picture2); }
     // One pixel of the window in its own units, the rounding of the panel's place.
     double windowPixel() { return 3000.0 / form().width(); }
     // The wave surface's widget position of a point in its user units.

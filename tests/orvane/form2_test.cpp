@@ -58,19 +58,19 @@ TEST_F(Form2Window, LoadSizesAndScalesTheWindowAndPlacesBothSurfaces)
     EXPECT_EQ(f.canvas().pixel(2990, 2990), QColor(224, 224, 224));
 
     const double px = windowPixel();
-    EXPECT_NEAR(platform::left(f.Picture1), 10, px);
-    EXPECT_NEAR(platform::top(f.Picture1), 1350, px);
-    EXPECT_NEAR(platform::width(f.Picture1), 3950, px);
-    EXPECT_NEAR(platform::height(f.Picture1), 1500, 3000.0 / f.height());
+    EXPECT_NEAR(platform::leftInUnits(f.Picture1), 10, px);
+    EXPECT_NEAR(platform::topInUnits(f.Picture1), 1350, px);
+    EXPECT_NEAR(platform::widthInUnits(f.Picture1), 3950, px);
+    EXPECT_NEAR(platform::heightInUnits(f.Picture1), 1500, 3000.0 / f.height());
     const platform::Canvas& waves = f.Picture1->canvas();
     EXPECT_EQ(waves.scaleLeft(), -10);
     EXPECT_EQ(waves.scaleTop(), 0);
     EXPECT_EQ(waves.scaleWidth(), 3000);
     EXPECT_EQ(waves.scaleHeight(), 1000);
 
-    EXPECT_NEAR(platform::left(f.Picture2), 1055, px);
-    EXPECT_NEAR(platform::top(f.Picture2), 50, 3000.0 / f.height());
-    EXPECT_NEAR(platform::width(f.Picture2), 1020, px);
+    EXPECT_NEAR(platform::leftInUnits(f.Picture2), 1055, px);
+    EXPECT_NEAR(platform::topInUnits(f.Picture2), 50, 3000.0 / f.height());
+    EXPECT_NEAR(platform::widthInUnits(f.Picture2), 1020, px);
     const platform::Canvas& panel = f.Picture2->canvas();
     EXPECT_EQ(panel.scaleLeft(), -150);
     EXPECT_EQ(panel.scaleTop(), -140);
@@ -88,13 +88,13 @@ TEST_F(Form2Window, ThePanelsButtonsSitInItsCornersInItsOwnScale)
     const platform::Canvas& panel = f.Picture2->canvas();
     const double unitX = 300.0 / panel.logicalSize().width();
     const double unitY = 280.0 / panel.logicalSize().height();
-    EXPECT_NEAR(platform::left(f.Command6), -150, unitX);
-    EXPECT_NEAR(platform::top(f.Command6), -140, unitY);
-    EXPECT_NEAR(platform::left(f.Command5) + platform::width(f.Command5), 150, unitX);
-    EXPECT_NEAR(platform::top(f.Command5), -140, unitY);
-    EXPECT_NEAR(platform::left(f.Command4) + platform::width(f.Command4) / 2, 0, unitX);
-    EXPECT_NEAR(platform::left(f.Label8) + platform::width(f.Label8) / 2, 0, unitX);
-    EXPECT_NEAR(platform::top(f.Label8) + platform::height(f.Label8), 140, unitY);
+    EXPECT_NEAR(platform::leftInUnits(f.Command6), -150, unitX);
+    EXPECT_NEAR(platform::topInUnits(f.Command6), -140, unitY);
+    EXPECT_NEAR(platform::leftInUnits(f.Command5) + platform::widthInUnits(f.Command5), 150, unitX);
+    EXPECT_NEAR(platform::topInUnits(f.Command5), -140, unitY);
+    EXPECT_NEAR(platform::leftInUnits(f.Command4) + platform::widthInUnits(f.Command4) / 2, 0, unitX);
+    EXPECT_NEAR(platform::leftInUnits(f.Label8) + platform::widthInUnits(f.Label8) / 2, 0, unitX);
+    EXPECT_NEAR(platform::topInUnits(f.Label8) + platform::heightInUnits(f.Label8), 140, unitY);
     // Laid-out sizes in twips.
     EXPECT_NEAR(f.Command5->width() * platform::twipsPerPixel(), 855, platform::twipsPerPixel());
     EXPECT_NEAR(f.Command4->width() * platform::twipsPerPixel(), 2775, platform::twipsPerPixel());

@@ -119,8 +119,8 @@ TEST(Form3Phasors, PressAtAPointGivesTheExactPhasesChainAndResultant)
 
     // The panel's top-left corner sits at the point.
     EXPECT_TRUE(form.Picture3->isVisible());
-    EXPECT_NEAR(platform::left(form.Picture3), 1000, 4000.0 / form.width());
-    EXPECT_NEAR(platform::top(form.Picture3), 200, 2925.0 / form.height());
+    EXPECT_NEAR(platform::leftInUnits(form.Picture3), 1000, 4000.0 / form.width());
+    EXPECT_NEAR(platform::topInUnits(form.Picture3), 200, 2925.0 / form.height());
 }
 
 TEST(Form3Phasors, ResultantFromTheMiddleSourceAndFarOutOnTheAxis)
@@ -204,8 +204,8 @@ TEST(Form3Phasors, LeftDragFollowsThePointerOtherMovesOnlyRedrawTheRows)
     EXPECT_EQ(field.log().size(), 8u);
     EXPECT_EQ(QPointF(field.log()[1].x1, field.log()[1].y1), QPointF(1500, -200));
     EXPECT_EQ(panel.log().size(), 5u + 3u * 7u);
-    EXPECT_NEAR(platform::left(form.Picture3), 1500, 4000.0 / form.width());
-    EXPECT_NEAR(platform::top(form.Picture3), -200, 2925.0 / form.height());
+    EXPECT_NEAR(platform::leftInUnits(form.Picture3), 1500, 4000.0 / form.width());
+    EXPECT_NEAR(platform::topInUnits(form.Picture3), -200, 2925.0 / form.height());
     const std::array<float, 18> phases = form.phase;
     const QImage lines = field.screen();
     const QImage drawing = panel.screen();

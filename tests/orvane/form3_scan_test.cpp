@@ -131,8 +131,8 @@ TEST_F(Form3Scan, FarCutPlotsTheDistributionAndMarksTheCut)
     // The panel stays visible at the last sample, far below the window.
     EXPECT_TRUE(form.Picture1->isVisible());
     EXPECT_TRUE(form.Picture3->isVisible());
-    EXPECT_NEAR(platform::left(form.Picture3), 2000, 4000.0 / form.width());
-    EXPECT_NEAR(platform::top(form.Picture3), 3000, 2925.0 / form.height());
+    EXPECT_NEAR(platform::leftInUnits(form.Picture3), 2000, 4000.0 / form.width());
+    EXPECT_NEAR(platform::topInUnits(form.Picture3), 3000, 2925.0 / form.height());
 }
 
 TEST_F(Form3Scan, NearCutHasItsTallestBarsBesideTheAxis)
@@ -166,8 +166,8 @@ TEST_F(Form3Scan, ThePanelSlidesDownTheCutWhileThePlotFillsFromTheLeft)
     const QRect leftThird(0, 0, plot.width() / 3, plot.height());
     const QRect rightThird(plot.width() - plot.width() / 3, 0, plot.width() / 3, plot.height());
     postWhen(barsReach(300), [&] {
-        panelTop = platform::top(form.Picture3);
-        panelLeft = platform::left(form.Picture3);
+        panelTop = platform::topInUnits(form.Picture3);
+        panelLeft = platform::leftInUnits(form.Picture3);
         plotVisible = form.Picture1->isVisible();
         redOnTheLeft = testing_support::countPixels(form.Picture1->canvas().screen(), red, leftThird);
         redOnTheRight = testing_support::countPixels(form.Picture1->canvas().screen(), red, rightThird);

@@ -87,11 +87,11 @@ TEST(Form3, LoadsFullScreenWithItsLaidOutControlsAndState)
     EXPECT_FALSE(field.autoRedraw());
 
     // The panel is sized in window units and measures itself with what it reads back.
-    EXPECT_NEAR(platform::width(form.Picture3), 1100, 4000.0 / form.width());
-    EXPECT_NEAR(platform::height(form.Picture3), 1000, 2925.0 / form.height());
+    EXPECT_NEAR(platform::widthInUnits(form.Picture3), 1100, 4000.0 / form.width());
+    EXPECT_NEAR(platform::heightInUnits(form.Picture3), 1000, 2925.0 / form.height());
     const platform::Canvas& panel = form.Picture3->canvas();
-    EXPECT_EQ(panel.scaleWidth(), platform::width(form.Picture3));
-    EXPECT_EQ(panel.scaleHeight(), -platform::height(form.Picture3));
+    EXPECT_EQ(panel.scaleWidth(), platform::widthInUnits(form.Picture3));
+    EXPECT_EQ(panel.scaleHeight(), -platform::heightInUnits(form.Picture3));
     EXPECT_EQ(panel.scaleLeft(), -600);
     EXPECT_EQ(panel.scaleTop(), 500);
     const platform::Canvas& plot = form.Picture1->canvas();

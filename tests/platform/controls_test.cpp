@@ -121,7 +121,7 @@ TEST(Controls, ButtonsReportAnyMouseButtonButClickOnlyOnTheLeft)
 
 TEST(Controls, SliderChangeFiresOnEveryValueChangeCheckBoxClickOnlyForTheUser)
 {
-    Slider slider(800, 1000, 900, 1, 5, nullptr);
+    Slider slider({.min = 800, .max = 1000, .value = 900, .smallChange = 1, .largeChange = 5}, nullptr);
     QSignalSpy changes(&slider, &Slider::change);
     EXPECT_EQ(slider.value(), 900);
     slider.setValue(905);
@@ -171,12 +171,12 @@ TEST(Controls, ControlsArePlacedInTheirContainersUnits)
     panel.canvas().setScaleWidth(300);
     panel.canvas().setScaleHeight(280);
     auto* button = new Button(QStringLiteral("<----"), &panel);
-    setGeometry(button, -150, -140, 75, 25);
+    placeInUnits(button, -150, -140, 75, 25);
     EXPECT_EQ(button->pos(), QPoint(0, 0));
-    EXPECT_NEAR(width(button), 75, 300.0 / 340);
-    setLeft(button, 150 - width(button));
+    EXPECT_NEAR(widthInUnits(button), 75, 300.0 / 340);
+    setLeftInUnits(button, 150 - widthInUnits(button));
     EXPECT_EQ(button->x() + button->width(), 340);
-    EXPECT_NEAR(left(button), 75, 300.0 / 340);
+    EXPECT_NEAR(leftInUnits(button), 75, 300.0 / 340);
 
     // A panel whose y runs upwards still places a control's top edge at its Top.
     Surface upwards;
@@ -186,14 +186,14 @@ TEST(Controls, ControlsArePlacedInTheirContainersUnits)
     upwards.canvas().setScaleWidth(200);
     upwards.canvas().setScaleHeight(-200);
     auto* label = new Label(QStringLiteral("x"), &upwards);
-    setGeometry(label, -100, 50, 40, 20);
+    placeInUnits(label, -100, 50, 40, 20);
     EXPECT_EQ(label->geometry(), QRect(0, 50, 40, 20));
-    EXPECT_DOUBLE_EQ(top(label), 50);
+    EXPECT_DOUBLE_EQ(topInUnits(label), 50);
 
     // Frames hold their controls in twips.
     Frame frame(QStringLiteral("Welle1"), nullptr);
     auto* box = new CheckBox(QStringLiteral("Punkte"), &frame);
-    setGeometry(box, 120, 240, 1575, 375);
+    placeInUnits(box, 120, 240, 1575, 375);
     EXPECT_EQ(box->geometry(), QRect(twipsToPixels(120), twipsToPixels(240), twipsToPixels(1575), twipsToPixels(375)));
 }
 

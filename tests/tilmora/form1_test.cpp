@@ -97,13 +97,13 @@ TEST_F(Form1Test, SurfacesArePlacedAndScaledInTheWindowsUnits)
     const double pixelY = 3000.0 / window.height();
     EXPECT_EQ(window.canvas().scaleWidth(), 4000);
     EXPECT_EQ(window.canvas().scaleHeight(), 3000);
-    EXPECT_NEAR(platform::left(window.Picture1), 10, pixelX);
-    EXPECT_NEAR(platform::top(window.Picture1), 1400, pixelY);
-    EXPECT_NEAR(platform::width(window.Picture1), 3950, pixelX);
-    EXPECT_NEAR(platform::height(window.Picture1), 1500, pixelY);
-    EXPECT_NEAR(platform::left(window.Picture2), 2800, pixelX);
-    EXPECT_NEAR(platform::top(window.Picture2), 200, pixelY);
-    EXPECT_NEAR(platform::width(window.Picture2), 1150, pixelX);
+    EXPECT_NEAR(platform::leftInUnits(window.Picture1), 10, pixelX);
+    EXPECT_NEAR(platform::topInUnits(window.Picture1), 1400, pixelY);
+    EXPECT_NEAR(platform::widthInUnits(window.Picture1), 3950, pixelX);
+    EXPECT_NEAR(platform::heightInUnits(window.Picture1), 1500, pixelY);
+    EXPECT_NEAR(platform::leftInUnits(window.Picture2), 2800, pixelX);
+    EXPECT_NEAR(platform::topInUnits(window.Picture2), 200, pixelY);
+    EXPECT_NEAR(platform::widthInUnits(window.Picture2), 1150, pixelX);
 
     const platform::Canvas& bars = window.Picture1->canvas();
     EXPECT_EQ(bars.scaleLeft(), -10);
