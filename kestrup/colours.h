@@ -9,6 +9,8 @@
 
 namespace kestrup::colours {
 
+// Kept as a table, one colour a line.
+// clang-format off
 // Frames, check boxes and the parameter labels with their value boxes.
 inline QColor panelGrey() { return platform::rgb(192, 192, 192); }
 
@@ -20,5 +22,6 @@ inline QColor green() { return platform::rgb(0, 200, 0); }
 inline QColor red() { return platform::rgb(255, 0, 0); }
 // No colour of its own: the surface's ForeColor draws it.
 inline QColor foreColour() { return QColor(); }
+// clang-format on
 
 } // namespace kestrup::colours

@@ -22,8 +22,8 @@ void fillGrey(QWidget* widget)
     platform::setBackColor(widget, colours::panelGrey());
 }
 
-platform::Label* parameterLabel(const QString& caption, QWidget* frame, double left, double top,
-                                double width, double height)
+platform::Label* parameterLabel(const QString& caption, QWidget* frame, double left, double top, double width,
+                                double height)
 {
     auto* label = new platform::Label(caption, frame);
     label->setBackColor(colours::panelGrey());
@@ -39,8 +39,7 @@ platform::TextBox* valueBox(const QString& text, QWidget* frame, double top)
     return box;
 }
 
-platform::CheckBox* switchBox(const QString& caption, QWidget* frame, double top, double width,
-                              double height)
+platform::CheckBox* switchBox(const QString& caption, QWidget* frame, double top, double width, double height)
 {
     auto* box = new platform::CheckBox(caption, frame);
     fillGrey(box);
@@ -226,10 +225,10 @@ void Form1::placeControls()
     p::placeInUnits(Frame4, -100, -1500, 700, 800);
     p::placeInUnits(Frame5, p::widthInUnits(Frame4) + p::leftInUnits(Frame4), -1500, 1200, 200);
     p::placeInUnits(Frame1, p::leftInUnits(Frame5), p::heightInUnits(Frame5) + p::topInUnits(Frame5), 350, 400);
-    p::placeInUnits(Frame2, p::widthInUnits(Frame1) + p::leftInUnits(Frame1), p::topInUnits(Frame1), p::widthInUnits(Frame1),
-                   p::heightInUnits(Frame1));
-    p::placeInUnits(Frame3, p::widthInUnits(Frame2) + p::leftInUnits(Frame2), p::topInUnits(Frame2), p::widthInUnits(Frame2) + 150,
-                   p::heightInUnits(Frame2));
+    p::placeInUnits(Frame2, p::widthInUnits(Frame1) + p::leftInUnits(Frame1), p::topInUnits(Frame1),
+                    p::widthInUnits(Frame1), p::heightInUnits(Frame1));
+    p::placeInUnits(Frame3, p::widthInUnits(Frame2) + p::leftInUnits(Frame2), p::topInUnits(Frame2),
+                    p::widthInUnits(Frame2) + 150, p::heightInUnits(Frame2));
     p::placeInUnits(command1, p::leftInUnits(Frame1), p::heightInUnits(Frame1) + p::topInUnits(Frame1), 600, 190);
     p::placeInUnits(Command2, p::widthInUnits(command1) + p::leftInUnits(command1), p::topInUnits(command1), 600, 190);
 }

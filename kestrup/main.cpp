@@ -9,7 +9,8 @@
 #include <QApplication>
 
 namespace {
-constexpr std::string_view help = R"(Kestrup zeigt zwei transversale Wellen, die erste um einen Gangunterschied verschoben,
+constexpr std::string_view help =
+    R"(Kestrup zeigt zwei transversale Wellen, die erste um einen Gangunterschied verschoben,
 und ihre Überlagerung, jede als Punkte, Zeiger und Linie. Mit allen drei „Zeiger“ zeigt
 der Kasten oben rechts die Zeigersumme. „Halt/Weiter“ hält an und setzt fort, „Ende“ beendet.
 )";

@@ -9,6 +9,8 @@
 
 namespace orvane::colours {
 
+// Kept as a table, one colour a line.
+// clang-format off
 // The menu window and its descriptions.
 inline QColor menuYellow() { return platform::rgb(255, 255, 128); }
 // The superposition window with the labels and value boxes of its left column.
@@ -30,5 +32,6 @@ inline QColor lightGrey() { return platform::rgb(160, 160, 160); }
 // The selected point's phasors while halted, lighter than the animation's.
 inline QColor lightGreen() { return platform::rgb(128, 255, 0); }
 inline QColor lightBlue() { return platform::rgb(0, 200, 255); }
+// clang-format on
 
 } // namespace orvane::colours

@@ -76,8 +76,7 @@ Form2::Form2(Program& program) : m_program(program)
     // The surfaces are placed by the Load handler; what lies inside them gets its laid-out size
     // in twips now, before they have scales of their own.
     Picture1 = new platform::PictureBox(this);
-    Label4 = new platform::Label(QStringLiteral("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "),
-                                 Picture1);
+    Label4 = new platform::Label(QStringLiteral("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "), Picture1);
     platform::placeInUnits(Label4, 120, 0, 5895, 375);
 
     Picture2 = new platform::PictureBox(this);

@@ -120,7 +120,8 @@ private:
     // Every drawing of the window takes sine and cosine of its float phases in double.
     static double sine(float phase) { return std::sin(static_cast<double>(phase)); }
     static double cosine(float phase) { return std::cos(static_cast<double>(phase)); }
-    template<typename ChangePoint> void selectPoint(ChangePoint changePoint);
+    template<typename ChangePoint>
+    void selectPoint(ChangePoint changePoint);
     void selectPointUnderMouse(int button, double x);
     void drawMarkerColumns();
     void drawSinglePhasors();

@@ -88,8 +88,7 @@ void Form2::drawMarkerColumns()
     if (waveTwoShown())
         waves.line(wave2X[m], wave2Y[m], wave2X[m], wave2Y[m] + phasor2Y, colours::blue());
     if (sumShown())
-        waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y,
-                   colours::red());
+        waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y, colours::red());
 }
 
 // Both phasors from the origin at 0.6 of their length, with their projections on the axis at 130.
@@ -131,8 +130,7 @@ void Form2::drawVectorSum()
         panel.line(135, 0, 135, tip1Y + 0.6 * amplitude * sine(phase2), colours::red());
     panel.setDrawWidth(1);
     if (waveTwoShown())
-        panel.circle(0, 0, std::sqrt(double(tipSumX) * tipSumX + double(tipSumY) * tipSumY),
-                     colours::lightGrey());
+        panel.circle(0, 0, std::sqrt(double(tipSumX) * tipSumX + double(tipSumY) * tipSumY), colours::lightGrey());
     panel.line(130, 150, 130, -150, colours::grey());
     panel.line(tip1X, tip1Y, 130, tip1Y, colours::grey());
     if (waveTwoShown())
@@ -159,16 +157,15 @@ void Form2::sweepPoints()
         if (int i = pointIndex; onTables(i)) {
             waves.line(wave1X[i], wave1Y[i] - amplitude, wave1X[i], wave1Y[i] + amplitude, colours::white());
             waves.line(wave2X[i], wave2Y[i] - amplitude, wave2X[i], wave2Y[i] + amplitude, colours::white());
-            waves.line(sumTraceX[i], sumTraceY[i] - 2 * amplitude, sumTraceX[i],
-                       sumTraceY[i] + 2 * amplitude, colours::white());
+            waves.line(sumTraceX[i], sumTraceY[i] - 2 * amplitude, sumTraceX[i], sumTraceY[i] + 2 * amplitude,
+                       colours::white());
         }
         waves.setDrawWidth(2);
         platform::doEvents();
         if (int i = pointIndex; onTables(i)) {
             waves.line(wave1X[i], wave1Y[i], wave1X[i], wave1Y[i] + amplitude * sine(phase1), colours::grey());
             if (waveTwoShown())
-                waves.line(wave2X[i], wave2Y[i], wave2X[i], wave2Y[i] + amplitude * sine(phase2),
-                           colours::grey());
+                waves.line(wave2X[i], wave2Y[i], wave2X[i], wave2Y[i] + amplitude * sine(phase2), colours::grey());
             if (sumShown())
                 waves.line(sumTraceX[i], sumTraceY[i], sumTraceX[i],
                            sumTraceY[i] + amplitude * sine(phase1) + amplitude * sine(phase2), colours::grey());
@@ -186,8 +183,7 @@ void Form2::eraseMarkerColumns()
         return;
     waves.line(wave1X[m], wave1Y[m], wave1X[m], wave1Y[m] + phasor1Y, colours::white());
     waves.line(wave2X[m], wave2Y[m], wave2X[m], wave2Y[m] + phasor2Y, colours::white());
-    waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y,
-               colours::white());
+    waves.line(sumTraceX[m], sumTraceY[m], sumTraceX[m], sumTraceY[m] + phasor1Y + phasor2Y, colours::white());
 }
 
 // A slider moved during the redraw nests another one; the deepest redraw allowed holds input
@@ -211,12 +207,10 @@ void Form2::redrawHalted()
         if (int i = pointIndex; onTables(i)) {
             waves.line(wave1X[i], wave1Y[i], wave1X[i], wave1Y[i] + amplitude * sine(phase1), colours::white());
             if (waveTwoShown())
-                waves.line(wave2X[i], wave2Y[i], wave2X[i], wave2Y[i] + amplitude * sine(phase2),
-                           colours::white());
+                waves.line(wave2X[i], wave2Y[i], wave2X[i], wave2Y[i] + amplitude * sine(phase2), colours::white());
             if (sumShown())
                 waves.line(sumTraceX[i], sumTraceY[i], sumTraceX[i],
-                           sumTraceY[i] + amplitude * sine(phase1) + amplitude * sine(phase2),
-                           colours::white());
+                           sumTraceY[i] + amplitude * sine(phase1) + amplitude * sine(phase2), colours::white());
         }
         platform::doEvents();
     }

@@ -238,10 +238,9 @@ template<typename Draw>
 void Canvas::draw(Draw drawOn)
 {
     // With AutoRedraw both layers receive the same pixels in one pass.
-    const QRect touched = drawOn(raster::Target(screenLayer(), m_autoRedraw ? &persistentLayer() : nullptr,
-                                                      m_autoRedraw ? nullptr : &m_transientRows,
-                                                      {&m_screenReady, m_backColor.rgb()},
-                                                      {&m_persistentReady, m_backColor.rgb()}));
+    const QRect touched = drawOn(raster::Target(
+        screenLayer(), m_autoRedraw ? &persistentLayer() : nullptr, m_autoRedraw ? nullptr : &m_transientRows,
+        {&m_screenReady, m_backColor.rgb()}, {&m_persistentReady, m_backColor.rgb()}));
     if (!m_autoRedraw)
         m_transient |= touched;
     markDirty(touched);

@@ -105,7 +105,8 @@ private:
     int devicePenWidth() const;
     void record(Primitive primitive);
     void markDirty(QRect rect);
-    template<typename Draw> void draw(Draw drawOn);
+    template<typename Draw>
+    void draw(Draw drawOn);
 
     UserScale m_scale;
     bool m_customScale = false;

@@ -153,8 +153,7 @@ QColor TextBox::foreColor() const
     return palette().color(QPalette::Text);
 }
 
-Slider::Slider(const SliderSettings& settings, QWidget* parent)
-    : QScrollBar(Qt::Horizontal, parent)
+Slider::Slider(const SliderSettings& settings, QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {
     keepMouseInput(this);
     setFocusPolicy(Qt::StrongFocus);

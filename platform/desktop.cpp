@@ -38,11 +38,10 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return result;
 }
 
-std::vector<uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
-                                xcb_atom_t type)
+std::vector<uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property, xcb_atom_t type)
 {
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr);
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr);
     std::vector<uint32_t> values;
     if (reply && reply->format == 32) {
         const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply));
@@ -70,7 +69,8 @@ QMargins askWindowManager()
         const xcb_window_t root = screens.data->root;
         const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
         const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-        const std::vector<uint32_t> supported = cardinals(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+        const std::vector<uint32_t> supported =
+            cardinals(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
         if (std::find(supported.begin(), supported.end(), request) != supported.end()) {
             const xcb_window_t probe = xcb_generate_id(connection);
             const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -88,7 +88,8 @@ QMargins askWindowManager()
             const auto deadline = std::chrono::steady_clock::now() + answerBound;
             std::vector<uint32_t> answer = cardinals(connection, probe, extents, XCB_ATOM_CARDINAL);
             while (answer.size() < 4 && std::chrono::steady_clock::now() < deadline) {
-                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+                const auto left =
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
                 pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
                 poll(&fd, 1, static_cast<int>(std::max<long>(1, left.count())));
                 while (xcb_generic_event_t* event = xcb_poll_for_event(connection))

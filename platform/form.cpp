@@ -86,8 +86,8 @@ void Form::fitToDesktop()
     const QMargins frame = frameMargins();
     const bool sizeKept = !m_resizable && isVisible();
     const QSize client = m_framedSize && !sizeKept ? m_framedSize->shrunkBy(frame) : size();
-    const QRect outer = placedInside(QRect(m_framePosition, client.grownBy(frame)), workArea(),
-                                     m_framedSize && !sizeKept);
+    const QRect outer =
+        placedInside(QRect(m_framePosition, client.grownBy(frame)), workArea(), m_framedSize && !sizeKept);
     const QSize fitted = outer.size().shrunkBy(frame);
     if (m_resizable)
         resize(fitted);
@@ -104,8 +104,8 @@ bool Form::event(QEvent* event)
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()) {
         const QRect client = geometry();
         const QRect outer = frameGeometry();
-        const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
-                             outer.right() - client.right(), outer.bottom() - client.bottom());
+        const QMargins frame(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+                             outer.bottom() - client.bottom());
         if (!frame.isNull() && frameMargins().isNull()) {
             rememberFrameMargins(frame);
             fitToDesktop();

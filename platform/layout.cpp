@@ -29,8 +29,7 @@ ContainerUnits unitsOf(const QWidget* container)
 {
     if (const auto* surface = qobject_cast<const Surface*>(container)) {
         const UserScale& scale = surface->canvas().userScale();
-        return {scale.left, scale.top, scale.pixelsPerUnitX(), scale.pixelsPerUnitY(),
-                surface->hasBorder() ? 1 : 0};
+        return {scale.left, scale.top, scale.pixelsPerUnitX(), scale.pixelsPerUnitY(), surface->hasBorder() ? 1 : 0};
     }
     const double perTwip = 1.0 / twipsPerPixel();
     return {0, 0, perTwip, perTwip, 0};

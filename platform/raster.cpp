@@ -40,9 +40,8 @@ class SpanWriter {
 public:
     SpanWriter(const Target& target, QRgb colour)
         : m_bits(target.image.bits()), m_mirror(target.mirror ? target.mirror->bits() : nullptr),
-          m_stride(target.image.bytesPerLine()), m_width(target.image.width()),
-          m_height(target.image.height()), m_colour(colour), m_rows(target.rows),
-          m_imageRows(target.imageRows), m_mirrorRows(target.mirrorRows)
+          m_stride(target.image.bytesPerLine()), m_width(target.image.width()), m_height(target.image.height()),
+          m_colour(colour), m_rows(target.rows), m_imageRows(target.imageRows), m_mirrorRows(target.mirrorRows)
     {
     }
 
@@ -172,8 +171,8 @@ QRect capsule(const Target& target, QPointF a, QPointF b, double radius, QRgb co
     const double uy = length > 0 ? dy / length : 0;
 
     const int firstRow = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - radius)));
-    const int lastRow = std::min(target.image.height() - 1,
-                                 static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
+    const int lastRow =
+        std::min(target.image.height() - 1, static_cast<int>(std::ceil(std::max(a.y(), b.y()) + radius)));
     // A vertical segment covers the same span on every row between its ends (the rows whose
     // centres lie from its top to its bottom): only the rows of its caps need the general test.
     int runFirst = lastRow + 1;
@@ -308,7 +307,9 @@ QRect circle(const Target& target, QPointF centre, double radius, int width, QRg
         }
         // Each octant pair is stepped along the axis in which it moves at most one pixel per step.
         const auto reach = static_cast<std::int64_t>(std::floor(radius / std::sqrt(2.0)));
-        const auto height = [radius](std::int64_t d) { return std::llround(std::sqrt(radius * radius - double(d * d))); };
+        const auto height = [radius](std::int64_t d) {
+            return std::llround(std::sqrt(radius * radius - double(d * d)));
+        };
         const std::int64_t width = target.image.width();
         const std::int64_t rows = target.image.height();
         stepVisibleArc(std::max(-reach, -cx), std::min(reach, width - 1 - cx), radius, std::max(cy, rows - 1 - cy),

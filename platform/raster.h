@@ -27,8 +27,8 @@ struct LazyRows {
 
 struct Target {
     // Implicit: a plain image is a target of its own.
-    Target(QImage& image, QImage* mirror = nullptr, std::vector<QPoint>* rows = nullptr,
-           LazyRows imageRows = {}, LazyRows mirrorRows = {})
+    Target(QImage& image, QImage* mirror = nullptr, std::vector<QPoint>* rows = nullptr, LazyRows imageRows = {},
+           LazyRows mirrorRows = {})
         : image(image), mirror(mirror), rows(rows), imageRows(imageRows), mirrorRows(mirrorRows)
     {
     }

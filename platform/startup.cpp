@@ -21,8 +21,8 @@ namespace {
 
 struct Arguments {
     std::string_view answer; // --help or --version, whichever comes first
-    QByteArray platform;     // as Qt chooses it: -platform before QT_QPA_PLATFORM
-    QByteArray display;      // as the X11 platform chooses it: -display before DISPLAY
+    QByteArray platform; // as Qt chooses it: -platform before QT_QPA_PLATFORM
+    QByteArray display; // as the X11 platform chooses it: -display before DISPLAY
 };
 
 Arguments readArguments(int argc, char** argv)
@@ -58,14 +58,14 @@ bool displayMissing(const Arguments& arguments)
 [[noreturn]] void endWithoutDisplay(const std::string& name, const QByteArray& display)
 {
     const std::string shown = display.toStdString();
-    const std::string german = display.isEmpty() ? "DISPLAY ist nicht gesetzt."
-                                                 : "die Anzeige " + shown + " lässt sich nicht öffnen.";
-    const std::string english = display.isEmpty() ? "DISPLAY is not set."
-                                                  : "the display " + shown + " cannot be opened.";
-    std::fprintf(stderr, "%s braucht eine grafische Oberfläche (X11 oder Wayland mit XWayland); %s\n",
-                 name.c_str(), german.c_str());
-    std::fprintf(stderr, "%s needs a graphical desktop (X11, or Wayland with XWayland); %s\n",
-                 name.c_str(), english.c_str());
+    const std::string german =
+        display.isEmpty() ? "DISPLAY ist nicht gesetzt." : "die Anzeige " + shown + " lässt sich nicht öffnen.";
+    const std::string english =
+        display.isEmpty() ? "DISPLAY is not set." : "the display " + shown + " cannot be opened.";
+    std::fprintf(stderr, "%s braucht eine grafische Oberfläche (X11 oder Wayland mit XWayland); %s\n", name.c_str(),
+                 german.c_str());
+    std::fprintf(stderr, "%s needs a graphical desktop (X11, or Wayland with XWayland); %s\n", name.c_str(),
+                 english.c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -98,13 +98,13 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 } // namespace
 
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name,
-                                               std::string_view version, std::string_view help)
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name, std::string_view version,
+                                               std::string_view help)
 {
     const Arguments arguments = readArguments(argc, argv);
     if (arguments.answer == "--help") {
-        std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%.*s", int(name.size()), name.data(),
-                    int(help.size()), help.data(), int(windowKeysText().size()), windowKeysText().data());
+        std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%.*s", int(name.size()), name.data(), int(help.size()),
+                    help.data(), int(windowKeysText().size()), windowKeysText().data());
         std::exit(0);
     }
     if (arguments.answer == "--version") {

@@ -15,7 +15,7 @@ namespace platform {
 // --version (name and version) with status 0, and ends with status 1 and a plain German and English line when
 // there is no display to open a window on. Every other argument goes to Qt and is otherwise
 // ignored, so launchers that pass their own keep working.
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name,
-                                               std::string_view version, std::string_view help);
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name, std::string_view version,
+                                               std::string_view help);
 
 } // namespace platform

@@ -19,10 +19,7 @@ public:
     {
     }
 
-    QPointF toPixels(double x, double y) const
-    {
-        return {(x - left) * pixelsPerUnitX(), (y - top) * pixelsPerUnitY()};
-    }
+    QPointF toPixels(double x, double y) const { return {(x - left) * pixelsPerUnitX(), (y - top) * pixelsPerUnitY()}; }
     QPointF toUser(QPointF pixel) const
     {
         return {left + pixel.x() / pixelsPerUnitX(), top + pixel.y() / pixelsPerUnitY()};

@@ -42,10 +42,10 @@ void loadGermanDialogTexts()
 
 void showSaveFailure(QWidget* window, const QString& path, const QString& why)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Bild speichern"),
-                                QStringLiteral("Das Bild wurde nicht gespeichert:\n%1\n\n%2")
-                                    .arg(QDir::toNativeSeparators(path), why),
-                                QMessageBox::Ok, window);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Bild speichern"),
+        QStringLiteral("Das Bild wurde nicht gespeichert:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), why),
+        QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -76,8 +76,8 @@ QString writePicture(const QImage& image, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.error() == QFileDevice::PermissionsError
-                   ? QStringLiteral("In diesen Ordner darf nicht geschrieben werden.")
-                   : QStringLiteral("Die Datei lässt sich dort nicht anlegen.");
+            ? QStringLiteral("In diesen Ordner darf nicht geschrieben werden.")
+            : QStringLiteral("Die Datei lässt sich dort nicht anlegen.");
     }
     // Every byte is checked on its way to the disk: a full disk must not pass for a saved picture.
     if (file.write(png) != png.size() || !file.flush() || !file.commit())
@@ -102,8 +102,8 @@ void saveWindowPicture(Form* window)
     dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
     dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     dialog->setDirectory(picturesFolder());
-    dialog->selectFile(pictureFileName(QCoreApplication::applicationName(), window->lessonName(),
-                                       QDateTime::currentDateTime()));
+    dialog->selectFile(
+        pictureFileName(QCoreApplication::applicationName(), window->lessonName(), QDateTime::currentDateTime()));
     QObject::connect(dialog, &QFileDialog::fileSelected, window, [window, picture](const QString& path) {
         const QString why = writePicture(picture, path);
         if (!why.isEmpty())

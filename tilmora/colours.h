@@ -9,6 +9,8 @@
 
 namespace tilmora::colours {
 
+// Kept as a table, one colour a line.
+// clang-format off
 // The window and its pictures are black, its labels and captions white.
 inline QColor black() { return platform::rgb(0, 0, 0); }
 inline QColor white() { return platform::rgb(255, 255, 255); }
@@ -31,5 +33,6 @@ inline QColor marker() { return platform::rgb(255, 255, 255); }
 // The indicator lights beside the buttons.
 inline QColor on() { return platform::rgb(0, 255, 0); }
 inline QColor off() { return platform::rgb(255, 0, 0); }
+// clang-format on
 
 } // namespace tilmora::colours

@@ -147,9 +147,9 @@ void form1::placeControls()
     Text3->setAccessibleName(QStringLiteral("Farbreiz W1+W2"));
     Picture1->setAccessibleName(QStringLiteral("Wellen"));
     Picture2->setAccessibleName(QStringLiteral("Phasenzeiger"));
-    const std::pair<platform::Label*, platform::Button*> indicators[] = {
-        {Label10, Command3}, {Label11, Command1}, {Label12, Command5},
-        {Label13, Command2}, {Label14, Command6}, {Label8, Command7}};
+    const std::pair<platform::Label*, platform::Button*> indicators[] = {{Label10, Command3}, {Label11, Command1},
+                                                                         {Label12, Command5}, {Label13, Command2},
+                                                                         {Label14, Command6}, {Label8, Command7}};
     for (const auto& [light, button] : indicators)
         light->setAccessibleName(QStringLiteral("Anzeige ") + button->text().simplified());
 }

@@ -23,25 +23,25 @@ struct BaseColour {
 // ends of the slider have no colour.
 constexpr std::int16_t firstColoured = 20;
 constexpr std::array<BaseColour, 19> visibleColours{{
-    {0, 0, 64},     // 400 nm
-    {0, 0, 90},     // 420
-    {0, 20, 100},   // 440
-    {0, 40, 100},   // 460
-    {0, 90, 110},   // 480
-    {0, 100, 90},   // 500
-    {20, 120, 0},   // 520
-    {100, 120, 0},  // 540
-    {120, 120, 0},  // 560
-    {120, 110, 0},  // 580
-    {120, 100, 0},  // 600
-    {120, 90, 0},   // 620
-    {120, 70, 0},   // 640
-    {120, 50, 0},   // 660
-    {120, 30, 0},   // 680
-    {110, 0, 0},    // 700
-    {90, 0, 0},     // 720
-    {70, 0, 0},     // 740
-    {50, 0, 0},     // 760
+    {0, 0, 64}, // 400 nm
+    {0, 0, 90}, // 420
+    {0, 20, 100}, // 440
+    {0, 40, 100}, // 460
+    {0, 90, 110}, // 480
+    {0, 100, 90}, // 500
+    {20, 120, 0}, // 520
+    {100, 120, 0}, // 540
+    {120, 120, 0}, // 560
+    {120, 110, 0}, // 580
+    {120, 100, 0}, // 600
+    {120, 90, 0}, // 620
+    {120, 70, 0}, // 640
+    {120, 50, 0}, // 660
+    {120, 30, 0}, // 680
+    {110, 0, 0}, // 700
+    {90, 0, 0}, // 720
+    {70, 0, 0}, // 740
+    {50, 0, 0}, // 760
 }};
 
 // A Single product converted to the nearest integer, halves to even.
@@ -55,8 +55,7 @@ std::int16_t scaled(std::int16_t component, float factor)
 void form1::wavelengthColour()
 {
     const int row = wavelength - firstColoured;
-    const BaseColour colour =
-        row >= 0 && row < int(visibleColours.size()) ? visibleColours[row] : BaseColour{0, 0, 0};
+    const BaseColour colour = row >= 0 && row < int(visibleColours.size()) ? visibleColours[row] : BaseColour{0, 0, 0};
     baseRed = colour.red;
     baseGreen = colour.green;
     baseBlue = colour.blue;

@@ -9,7 +9,8 @@
 #include <QApplication>
 
 namespace {
-constexpr std::string_view help = R"(Tilmora zeigt die Interferenz zweier kohärenter Wellen als Balken, die Phasenzeiger an der
+constexpr std::string_view help =
+    R"(Tilmora zeigt die Interferenz zweier kohärenter Wellen als Balken, die Phasenzeiger an der
 Spalte unter der Maus und mit „Farbe“ die Farbe einer Wellenlänge zwischen 300 und 800 nm,
 die der Gangunterschied in der Summe aufhellt oder abdunkelt.
 )";

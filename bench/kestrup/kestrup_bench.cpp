@@ -22,9 +22,8 @@ namespace {
 // Line 1 is on from the start; the other eight switches are clicked on.
 void setAllSwitches(kestrup::Form1& form)
 {
-    for (auto click : {&kestrup::Form1::onCheck1Click, &kestrup::Form1::onCheck2Click,
-                       &kestrup::Form1::onCheck3Click, &kestrup::Form1::onCheck4Click,
-                       &kestrup::Form1::onCheck5Click, &kestrup::Form1::onCheck6Click,
+    for (auto click : {&kestrup::Form1::onCheck1Click, &kestrup::Form1::onCheck2Click, &kestrup::Form1::onCheck3Click,
+                       &kestrup::Form1::onCheck4Click, &kestrup::Form1::onCheck5Click, &kestrup::Form1::onCheck6Click,
                        &kestrup::Form1::onCheck8Click, &kestrup::Form1::onCheck9Click})
         (form.*click)();
 }

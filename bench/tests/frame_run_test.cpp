@@ -30,8 +30,7 @@ struct FakeAnimation {
         platform::Pacer pacer(std::chrono::milliseconds(5));
         while (!halted) {
             const double until = bench::processCpuMs() + busyMs;
-            while (bench::processCpuMs() < until) {
-            }
+            while (bench::processCpuMs() < until) {}
             ++frames;
             pacer.yield();
         }
@@ -107,8 +106,7 @@ TEST_F(FrameRunTest, AWaitAfterEachTickIsPartOfTheFrameButNotAFrameOfItsOwn)
         platform::Pacer::setEnabled(false);
     };
     const bench::FrameRun run =
-        bench::runFrames({300ms, [&animation] { animation.stop(); }, wait},
-                         [&animation] { animation.run(); });
+        bench::runFrames({300ms, [&animation] { animation.stop(); }, wait}, [&animation] { animation.run(); });
     EXPECT_EQ(run.frames(), waits);
     EXPECT_GT(run.framesPerSecond(), 35);
     EXPECT_LT(run.framesPerSecond(), 51);

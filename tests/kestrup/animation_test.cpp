@@ -21,8 +21,8 @@ using kestrup_testing::runFrames;
 using platform::Primitive;
 
 using testing_support::black;
-using testing_support::white;
 using testing_support::blue;
+using testing_support::white;
 const QColor green(0, 200, 0);
 using testing_support::red;
 
@@ -90,8 +90,7 @@ TEST(Animation, AtStartOnlyTheLineOfRowOneMoves)
     // The line passes through this frame's tips, within a pixel of the polyline drawn.
     for (int i = 2; i < 25; i += 5) {
         const QPoint tip = canvas.devicePixel(form.restX1[i] + form.tipDx1[i], form.tipDy1[i]);
-        EXPECT_GT(testing_support::countPixels(canvas.screen(), black, QRect(tip - QPoint(1, 1), QSize(3, 3))), 0)
-            << i;
+        EXPECT_GT(testing_support::countPixels(canvas.screen(), black, QRect(tip - QPoint(1, 1), QSize(3, 3))), 0) << i;
     }
     EXPECT_FALSE(form.Picture1->isVisible());
 }
@@ -129,17 +128,15 @@ TEST(Animation, EveryMovingElementIsErasedInWhiteByTheNextFrame)
                 continue;
             // What the next frame draws again where it stood (feet, the measuring line) does not
             // move; a zero-length line is covered by the erased line ending there.
-            const bool still = std::any_of(second.begin(), second.end(), [&](const Primitive& q) {
-                return q.colour == p.colour && sameShape(p, q);
-            });
+            const bool still = std::any_of(second.begin(), second.end(),
+                                           [&](const Primitive& q) { return q.colour == p.colour && sameShape(p, q); });
             if (still || (p.kind == Primitive::Kind::Line && p.x1 == p.x2 && p.y1 == p.y2))
                 continue;
             ++moving;
-            const bool erased = std::any_of(second.begin(), second.end(), [&](const Primitive& q) {
-                return q.colour == white && sameShape(p, q);
-            });
-            EXPECT_TRUE(erased) << "surface " << surface << " at " << p.x1 << "," << p.y1 << " to "
-                                << p.x2 << "," << p.y2 << " width " << p.width;
+            const bool erased = std::any_of(second.begin(), second.end(),
+                                            [&](const Primitive& q) { return q.colour == white && sameShape(p, q); });
+            EXPECT_TRUE(erased) << "surface " << surface << " at " << p.x1 << "," << p.y1 << " to " << p.x2 << ","
+                                << p.y2 << " width " << p.width;
         }
         EXPECT_GT(moving, surface == 0 ? 200 : 4);
     }
@@ -198,8 +195,11 @@ TEST(Animation, PathDifferenceZeroDoublesTheSum)
         largest = std::max(largest, std::abs(form.tipDy1[i] + form.tipDy2[i]));
     EXPECT_GT(largest, 110);
     // Red beyond one amplitude from the rest line, none beyond two.
-    EXPECT_GT(countIn(canvas, red, -100, 750 - 125, 3900, 750 - 65) + countIn(canvas, red, -100, 750 + 65, 3900, 750 + 125), 0);
-    EXPECT_EQ(countIn(canvas, red, -100, -1500, 3900, 750 - 135) + countIn(canvas, red, -100, 750 + 135, 3900, 1425), 0);
+    EXPECT_GT(countIn(canvas, red, -100, 750 - 125, 3900, 750 - 65)
+                  + countIn(canvas, red, -100, 750 + 65, 3900, 750 + 125),
+              0);
+    EXPECT_EQ(countIn(canvas, red, -100, -1500, 3900, 750 - 135) + countIn(canvas, red, -100, 750 + 135, 3900, 1425),
+              0);
     EXPECT_GT(countIn(canvas, blue, -100, 600, 3900, 900), 25 * 9);
 }
 
@@ -214,7 +214,8 @@ TEST(Animation, CancellingWavesLeaveTheSumOnItsRestLine)
     const int dy = static_cast<int>(std::ceil(4 / std::abs(canvas.userScale().pixelsPerUnitY())));
     EXPECT_GT(countIn(canvas, red, 600, 750, 3700, 750), 0);
     EXPECT_EQ(countIn(canvas, red, -100, -1500, 3900, 750 - dy) + countIn(canvas, red, -100, 750 + dy, 3900, 1425), 0);
-    EXPECT_EQ(countIn(canvas, blue, -100, -1500, 3900, 750 - dy) + countIn(canvas, blue, -100, 750 + dy, 3900, 1425), 0);
+    EXPECT_EQ(countIn(canvas, blue, -100, -1500, 3900, 750 - dy) + countIn(canvas, blue, -100, 750 + dy, 3900, 1425),
+              0);
     EXPECT_EQ(testing_support::countPixels(canvas.screen(), green), 0);
     // Only the feet of the points 5 to 24 remain of "Zeiger"; point 4 has none.
     EXPECT_EQ(canvas.pixel(150 * 12, 750), blue);

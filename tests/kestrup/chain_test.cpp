@@ -20,8 +20,8 @@ using kestrup_testing::runFrames;
 using platform::Primitive;
 
 using testing_support::black;
-using testing_support::white;
 using testing_support::blue;
+using testing_support::white;
 const QColor green(0, 200, 0);
 using testing_support::red;
 
@@ -33,8 +33,7 @@ constexpr unsigned allPhasors = 0b010010010;
 bool near(const kestrup::Form1& form, double x, double y, const QColor& colour)
 {
     const QPoint p = form.Picture1->canvas().devicePixel(x, y);
-    return testing_support::countPixels(form.Picture1->canvas().screen(), colour,
-                                        QRect(p - QPoint(1, 1), QSize(3, 3)))
+    return testing_support::countPixels(form.Picture1->canvas().screen(), colour, QRect(p - QPoint(1, 1), QSize(3, 3)))
         > 0;
 }
 
@@ -121,7 +120,8 @@ TEST(ChainBox, AClickHidesOrShowsTheChainAndSwapsTheHints)
     clickBox(form);
     EXPECT_EQ(form.chainHidden, 1);
     EXPECT_EQ(form.halted, 1);
-    EXPECT_EQ(boxCount(form, white), form.Picture1->canvas().screen().width() * form.Picture1->canvas().screen().height());
+    EXPECT_EQ(boxCount(form, white),
+              form.Picture1->canvas().screen().width() * form.Picture1->canvas().screen().height());
     EXPECT_TRUE(form.Label3->isVisible());
     EXPECT_FALSE(form.Label2->isVisible());
 
@@ -139,8 +139,10 @@ TEST(ChainBox, AClickHidesOrShowsTheChainAndSwapsTheHints)
                      {170 + dx / 2, dy / 2}};
     };
     Chain chain = chainOf();
-    EXPECT_FALSE(near(form, chain.link2.x(), chain.link2.y(), green) || near(form, chain.link2.x(), chain.link2.y(), blue));
-    EXPECT_FALSE(near(form, chain.link1.x(), chain.link1.y(), green) || near(form, chain.link1.x(), chain.link1.y(), blue));
+    EXPECT_FALSE(near(form, chain.link2.x(), chain.link2.y(), green)
+                 || near(form, chain.link2.x(), chain.link2.y(), blue));
+    EXPECT_FALSE(near(form, chain.link1.x(), chain.link1.y(), green)
+                 || near(form, chain.link1.x(), chain.link1.y(), blue));
     EXPECT_TRUE(near(form, chain.resultant.x(), chain.resultant.y(), red));
     EXPECT_TRUE(near(form, -60 + form.tipDx2[19] / 2, form.tipDy2[19] / 2, green));
 

@@ -61,10 +61,10 @@ TEST(Form1, LoadLaysOutTheWindowAtNinetySixPercentOfTheScreen)
         double left, top, width, height;
     };
     const Place places[] = {
-        {form.Frame4, -100, -1500, 700, 800},   {form.Frame5, 600, -1500, 1200, 200},
-        {form.Frame1, 600, -1300, 350, 400},    {form.Frame2, 950, -1300, 350, 400},
-        {form.Frame3, 1300, -1300, 500, 400},   {form.command1, 600, -900, 600, 190},
-        {form.Command2, 1200, -900, 600, 190},  {form.Picture1, 1850, -1450, 2000, 1000},
+        {form.Frame4, -100, -1500, 700, 800},  {form.Frame5, 600, -1500, 1200, 200},
+        {form.Frame1, 600, -1300, 350, 400},   {form.Frame2, 950, -1300, 350, 400},
+        {form.Frame3, 1300, -1300, 500, 400},  {form.command1, 600, -900, 600, 190},
+        {form.Command2, 1200, -900, 600, 190}, {form.Picture1, 1850, -1450, 2000, 1000},
     };
     for (const Place& p : places) {
         SCOPED_TRACE(p.left);
@@ -102,9 +102,8 @@ TEST(Form1, LoadSetsTheStartStateTextsAndSwitches)
     EXPECT_EQ(form.phase, double{0.09f});
     EXPECT_EQ(form.halted, 1);
     EXPECT_EQ(form.chainHidden, 0);
-    const std::int16_t switches[] = {form.showPoints1, form.showPhasor1, form.showPoints2,
-                                     form.showPhasor2, form.showLine2, form.showPointsSum,
-                                     form.showPhasorSum, form.showLineSum};
+    const std::int16_t switches[] = {form.showPoints1, form.showPhasor1,   form.showPoints2,   form.showPhasor2,
+                                     form.showLine2,   form.showPointsSum, form.showPhasorSum, form.showLineSum};
     for (std::int16_t s : switches)
         EXPECT_EQ(s, 0);
     EXPECT_EQ(form.showLine1, 1);
@@ -244,8 +243,7 @@ TEST(Form1, CheckBoxesToggleTheirSwitchAndClearTheWindow)
     EXPECT_FALSE(form.Check2->isChecked());
 
     // "Punkte" and "Zeiger" clear the chain box; "Linie" leaves it.
-    platform::CheckBox* clearing[] = {form.Check1, form.Check2, form.Check3,
-                                      form.Check4, form.Check5, form.Check6};
+    platform::CheckBox* clearing[] = {form.Check1, form.Check2, form.Check3, form.Check4, form.Check5, form.Check6};
     for (platform::CheckBox* box : clearing) {
         form.Picture1->canvas().pset(0, 0);
         QTest::mouseClick(box, Qt::LeftButton);
@@ -257,8 +255,8 @@ TEST(Form1, CheckBoxesToggleTheirSwitchAndClearTheWindow)
         QTest::mouseClick(box, Qt::LeftButton);
         EXPECT_EQ(form.Picture1->canvas().pixel(0, 0), black) << box->text().toStdString();
     }
-    EXPECT_EQ(form.showPoints1 + form.showPhasor1 + form.showPoints2 + form.showPhasor2
-                  + form.showPointsSum + form.showPhasorSum + form.showLine2 + form.showLineSum,
+    EXPECT_EQ(form.showPoints1 + form.showPhasor1 + form.showPoints2 + form.showPhasor2 + form.showPointsSum
+                  + form.showPhasorSum + form.showLine2 + form.showLineSum,
               8);
     EXPECT_EQ(form.showLine1, 0);
 }

@@ -16,10 +16,10 @@ TEST(Keyboard, TabVisitsEveryControlInLayoutOrderAndArrowsMoveTheSliders)
     kestrup::Form1 window;
     // Built and shown without its Load handler, which would run the animation.
     window.QWidget::setVisible(true);
-    const std::vector<QWidget*> expected = {
-        window.HScroll4, window.HScroll5, window.HScroll6, window.Check1, window.Check2, window.Check7,
-        window.Check3, window.Check4, window.Check8, window.Check5, window.Check6, window.Check9,
-        window.command1, window.Command2};
+    const std::vector<QWidget*> expected = {window.HScroll4, window.HScroll5, window.HScroll6, window.Check1,
+                                            window.Check2,   window.Check7,   window.Check3,   window.Check4,
+                                            window.Check8,   window.Check5,   window.Check6,   window.Check9,
+                                            window.command1, window.Command2};
     std::vector<QWidget*> controls;
     for (QWidget* w : testing_support::tabCycle(&window)) {
         if (std::find(expected.begin(), expected.end(), w) != expected.end())

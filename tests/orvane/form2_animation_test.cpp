@@ -155,10 +155,10 @@ TEST_F(Form2Animation, ThePacedWaitComesWhileTheMarkerColumnsAndPhasorsStand)
             sawWait = true;
             const double x = 600;
             markersStood = columnHas(waves(), x, 180 + f.phasor1Y / 2, green)
-                           && columnHas(waves(), x, 420 + f.phasor2Y / 2, blue)
-                           && columnHas(waves(), x, 780 + (f.phasor1Y + f.phasor2Y) / 2, red);
+                && columnHas(waves(), x, 420 + f.phasor2Y / 2, blue)
+                && columnHas(waves(), x, 780 + (f.phasor1Y + f.phasor2Y) / 2, red);
             phasorsStood = testing_support::countPixels(panel().screen(), green) > 0
-                           && testing_support::countPixels(panel().screen(), olive) > 0;
+                && testing_support::countPixels(panel().screen(), olive) > 0;
             f.onCommand1Click();
             return;
         }
@@ -236,8 +236,8 @@ TEST_F(Form2Animation, AllRowsAndTheSidebySidePhasorsWithW2AndTheSumOn)
     runFrames(2);
     const auto& log = panel().log();
     // The second frame's panel, after its Cls.
-    const auto clear = std::find_if(log.rbegin(), log.rend(),
-                                    [](const Primitive& p) { return p.kind == Primitive::Kind::Clear; });
+    const auto clear =
+        std::find_if(log.rbegin(), log.rend(), [](const Primitive& p) { return p.kind == Primitive::Kind::Clear; });
     std::vector<Primitive> frame(clear.base(), log.end());
     ASSERT_EQ(frame.size(), 9u);
     EXPECT_TRUE(isLine(frame[0], green, 3)); // the pen width left from the first frame
@@ -300,8 +300,8 @@ TEST_F(Form2Animation, TheVectorSumWithW2OnAndTheSumOffDrawsTheRedBarButNoResult
     EXPECT_EQ(log[10].x1, 130);
     EXPECT_FLOAT_EQ(log[10].y1, f.tip1Y);
     EXPECT_FLOAT_EQ(log[10].y2, f.tipSumY);
-    const int redLines = static_cast<int>(
-        std::count_if(log.begin(), log.end(), [](const Primitive& p) { return p.colour == red; }));
+    const int redLines =
+        static_cast<int>(std::count_if(log.begin(), log.end(), [](const Primitive& p) { return p.colour == red; }));
     EXPECT_EQ(redLines, 1);
 
     // With the sum on as well, the resultant closes the triangle back to the origin.
@@ -441,8 +441,8 @@ TEST_F(Form2Animation, StartingTheAnimationInsideAHaltedRedrawCutsTheRedrawShort
     EXPECT_EQ(f.timePhase, 2 * f.phaseStep);
     EXPECT_FALSE(f.isVisible());
     // The redraw banded only its first point before the animation ran.
-    const auto bands = std::count_if(waves().log().begin(), waves().log().end(),
-                                     [](const Primitive& p) { return p.colour == black; });
+    const auto bands =
+        std::count_if(waves().log().begin(), waves().log().end(), [](const Primitive& p) { return p.colour == black; });
     EXPECT_EQ(bands, 3);
 }
 

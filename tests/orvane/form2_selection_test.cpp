@@ -99,7 +99,8 @@ TEST_F(Form2Selection, WhileHaltedEveryMoveOfADragRedrawsThePanel)
     f.onPicture1MouseMove(1, 0, 630, 300);
     f.onPicture1MouseMove(1, 0, 640, 300); // still point 21: drawn again all the same
     const auto& log = panel().log();
-    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const Primitive& p) { return p.kind == Primitive::Kind::Clear; }), 3);
+    EXPECT_EQ(
+        std::count_if(log.begin(), log.end(), [](const Primitive& p) { return p.kind == Primitive::Kind::Clear; }), 3);
     EXPECT_EQ(f.selectedPoint, 21);
 }
 

@@ -78,8 +78,10 @@ TEST_F(Form2Window, LoadSizesAndScalesTheWindowAndPlacesBothSurfaces)
     EXPECT_EQ(panel.scaleHeight(), 280);
 
     // Nothing is drawn at load.
-    EXPECT_EQ(testing_support::countPixels(waves.screen(), Qt::white), waves.screen().width() * waves.screen().height());
-    EXPECT_EQ(testing_support::countPixels(panel.screen(), Qt::white), panel.screen().width() * panel.screen().height());
+    EXPECT_EQ(testing_support::countPixels(waves.screen(), Qt::white),
+              waves.screen().width() * waves.screen().height());
+    EXPECT_EQ(testing_support::countPixels(panel.screen(), Qt::white),
+              panel.screen().width() * panel.screen().height());
 }
 
 TEST_F(Form2Window, ThePanelsButtonsSitInItsCornersInItsOwnScale)
@@ -287,7 +289,8 @@ TEST_F(Form2Window, WhileHaltedTheWaveSlidersRedrawTheSurfaceAndClearThePanel)
     ASSERT_EQ(log.size(), 100u * 4u);
     EXPECT_EQ(log[0].colour, QColor(0, 0, 0));
     EXPECT_EQ(log[3].colour, QColor(255, 255, 255));
-    EXPECT_EQ(testing_support::countPixels(panel.screen(), Qt::white), panel.screen().width() * panel.screen().height());
+    EXPECT_EQ(testing_support::countPixels(panel.screen(), Qt::white),
+              panel.screen().width() * panel.screen().height());
 
     f.Picture1->canvas().clearLog();
     f.HScroll3->setValue(9);

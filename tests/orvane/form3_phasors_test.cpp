@@ -18,8 +18,8 @@ namespace {
 
 using platform::Primitive;
 
-using testing_support::red;
 using testing_support::black;
+using testing_support::red;
 
 double length(double x, double y)
 {
@@ -28,10 +28,10 @@ double length(double x, double y)
 
 // The panel's drawing of one point display, split into its parts.
 struct PanelDrawing {
-    std::vector<Primitive> chain;     // the phasors head to tail
-    Primitive resultant;              // red, from the chain's end to the origin
-    std::vector<Primitive> rowDots;   // the tails of the single phasors
-    std::vector<Primitive> rowLines;  // the single phasors
+    std::vector<Primitive> chain; // the phasors head to tail
+    Primitive resultant; // red, from the chain's end to the origin
+    std::vector<Primitive> rowDots; // the tails of the single phasors
+    std::vector<Primitive> rowLines; // the single phasors
 };
 
 PanelDrawing splitPanelLog(const std::vector<Primitive>& log, int sources)
@@ -109,8 +109,7 @@ TEST(Form3Phasors, PressAtAPointGivesTheExactPhasesChainAndResultant)
     const auto& lines = form.canvas().log();
     ASSERT_EQ(lines.size(), 7u);
     for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(QLineF(lines[i].x1, lines[i].y1, lines[i].x2, lines[i].y2),
-                  QLineF(1000, 200, 0, 50 * i - 150));
+        EXPECT_EQ(QLineF(lines[i].x1, lines[i].y1, lines[i].x2, lines[i].y2), QLineF(1000, 200, 0, 50 * i - 150));
         EXPECT_EQ(lines[i].colour, red);
         EXPECT_EQ(lines[i].width, 2);
         EXPECT_FALSE(lines[i].persistent);

@@ -315,10 +315,11 @@ void closeInMidScan(bool paused)
     program.form1().onCommand1Click();
     orvane::Form3& form = program.form3();
     form.Picture1->canvas().setRecording(true);
-    postWhen([&] { return bars(form).size() >= 10; }, [&] {
-        platform::FrameBoundary::instance().setPaused(paused);
-        QTimer::singleShot(paused ? 20 : 0, [&] { form.close(); });
-    });
+    postWhen([&] { return bars(form).size() >= 10; },
+             [&] {
+                 platform::FrameBoundary::instance().setPaused(paused);
+                 QTimer::singleShot(paused ? 20 : 0, [&] { form.close(); });
+             });
     form.onMouseDown(2, 0, 2000, 0);
     std::_Exit(3);
 }

@@ -17,8 +17,8 @@ namespace {
 
 using platform::Primitive;
 
-using testing_support::red;
 using testing_support::black;
+using testing_support::red;
 using testing_support::white;
 
 std::vector<Primitive> ofKind(const std::vector<Primitive>& log, Primitive::Kind kind)
@@ -50,8 +50,7 @@ TEST(Form3, LoadsFullScreenWithItsLaidOutControlsAndState)
     EXPECT_EQ(form.Label1->text(), "Zahl der Elementarwellen");
     EXPECT_EQ(form.Label2->text(), "Wellenlänge");
     EXPECT_EQ(form.Label5->text(), "Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme");
-    EXPECT_EQ(form.Frame1->title(),
-              "Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)");
+    EXPECT_EQ(form.Frame1->title(), "Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)");
     EXPECT_EQ(form.Label3->text(), "Zeiger und respektive Vektorsumme");
     EXPECT_EQ(form.Label4->text(), "Amplitudenverteilung");
     EXPECT_EQ(form.Command1->text(), "Cls");

@@ -33,9 +33,9 @@ TEST(Keyboard, TabVisitsEveryControlOfEachWindowInLayoutOrder)
 
     program.form1().onCommand2Click();
     orvane::Form2& form2 = program.form2();
-    const std::vector<QWidget*> superposition = {form2.Command1, form2.Command2, form2.Command3, form2.HScroll1,
-                                                 form2.HScroll2, form2.HScroll3, form2.Command6, form2.Command5,
-                                                 form2.Command4};
+    const std::vector<QWidget*> superposition = {form2.Command1, form2.Command2, form2.Command3,
+                                                 form2.HScroll1, form2.HScroll2, form2.HScroll3,
+                                                 form2.Command6, form2.Command5, form2.Command4};
     EXPECT_EQ(reached(&form2, superposition), superposition);
     form2.HScroll2->setFocus();
     QTest::keyClick(form2.HScroll2, Qt::Key_Right);

@@ -14,9 +14,9 @@ using platform::Canvas;
 using platform::Primitive;
 using testing_support::countPixels;
 
-using testing_support::white;
-using testing_support::red;
 using testing_support::blue;
+using testing_support::red;
+using testing_support::white;
 
 Canvas makeCanvas(QSize pixels = {300, 200})
 {

@@ -28,8 +28,12 @@ public:
         resize(300, 200);
         canvas().setScaleWidth(3000);
         canvas().setScaleHeight(1000);
-        connect(this, &Surface::mouseDown, this, [this](int b, int, double x, double y) { downs.push_back({b, x, y}); });
-        connect(this, &Surface::mouseMove, this, [this](int b, int, double x, double y) { moves.push_back({b, x, y}); });
+        connect(this, &Surface::mouseDown, this, [this](int b, int, double x, double y) {
+            downs.push_back({b, x, y});
+        });
+        connect(this, &Surface::mouseMove, this, [this](int b, int, double x, double y) {
+            moves.push_back({b, x, y});
+        });
         connect(this, &Surface::mouseUp, this, [this](int b, int, double x, double y) { ups.push_back({b, x, y}); });
     }
     std::vector<Press> downs, moves, ups;

@@ -47,8 +47,7 @@ TEST(Events, PacedYieldsKeepASteadyClockWithoutBursts)
         if (frame == 10) {
             // One late frame: the clock waits for its next tick instead of hurrying.
             const auto until = std::chrono::steady_clock::now() + 40ms;
-            while (std::chrono::steady_clock::now() < until) {
-            }
+            while (std::chrono::steady_clock::now() < until) {}
         }
         pacer.yield();
         ticks.push_back(clock.nsecsElapsed());

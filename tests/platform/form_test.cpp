@@ -92,7 +92,8 @@ TEST(Form, SizesAndPlacesInTwips)
     EXPECT_EQ(form.pos(), QPoint(platform::twipsToPixels(1), platform::twipsToPixels(1)));
     const QSizeF screen = platform::screenSizeTwips();
     EXPECT_GT(screen.width(), 0);
-    EXPECT_DOUBLE_EQ(screen.width() / platform::twipsPerPixel(), std::round(screen.width() / platform::twipsPerPixel()));
+    EXPECT_DOUBLE_EQ(screen.width() / platform::twipsPerPixel(),
+                     std::round(screen.width() / platform::twipsPerPixel()));
 }
 
 } // namespace

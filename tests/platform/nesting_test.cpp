@@ -31,11 +31,9 @@ void queuePress(QWidget& target)
 {
     const QPointF at(10, 10);
     QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-        target.windowHandle(), at, target.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-        QEvent::MouseButtonPress);
+        target.windowHandle(), at, target.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
     QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-        target.windowHandle(), at, target.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-        QEvent::MouseButtonRelease);
+        target.windowHandle(), at, target.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
 struct InputHoldTest : ::testing::Test {

@@ -163,7 +163,8 @@ TEST(Raster, CirclesLargerThanTheImageDrawExactlyTheirVisibleArcs)
 {
     // The field of elementary waves: centres at the left edge, radii up to far beyond the image.
     const QSize size(300, 200);
-    for (const QPointF centre : {QPointF(0.4, 100.5), QPointF(0.4, -30.2), QPointF(150.5, 99.5), QPointF(-20.7, 260.1)}) {
+    for (const QPointF centre :
+         {QPointF(0.4, 100.5), QPointF(0.4, -30.2), QPointF(150.5, 99.5), QPointF(-20.7, 260.1)}) {
         for (const double radius : {0.0, 1.0, 37.5, 99.6, 100.5, 180.2, 250.0, 361.3, 1500.7, 4000.0}) {
             QImage drawn = blank(size.width(), size.height());
             raster::circle(drawn, centre, radius, 1, black);

@@ -29,8 +29,7 @@ void InputQueue::mouse(QWindow* window, QPointF local, Qt::MouseButton button, Q
     if (!window)
         return;
     m_last = local;
-    QWindowSystemInterface::handleMouseEvent<Queued>(window, local, window->mapToGlobal(local), m_held,
-                                                    button, type);
+    QWindowSystemInterface::handleMouseEvent<Queued>(window, local, window->mapToGlobal(local), m_held, button, type);
 }
 
 void InputQueue::press(QWidget* widget, QPoint at, Qt::MouseButton button)

@@ -52,8 +52,8 @@ constexpr std::size_t stackBound = 1536 * 1024;
 int runStorm(int argc, char** argv, const Program& program)
 {
     const std::uint64_t seed = chooseSeed(argc, argv);
-    std::printf("storm: %s, seed %llu (replay: STORM_SEED=%llu)\n", program.name,
-                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed));
+    std::printf("storm: %s, seed %llu (replay: STORM_SEED=%llu)\n", program.name, static_cast<unsigned long long>(seed),
+                static_cast<unsigned long long>(seed));
     std::fflush(stdout);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

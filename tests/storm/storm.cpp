@@ -24,7 +24,8 @@ QString windowName(const QWidget* window)
 }
 
 // Only what the user can see and use.
-template<typename T> std::vector<T*> usable(QWidget* window)
+template<typename T>
+std::vector<T*> usable(QWidget* window)
 {
     std::vector<T*> found;
     for (T* widget : window->findChildren<T*>()) {
@@ -320,9 +321,8 @@ void Storm::mouseOverSurface(QWidget* window)
 
 void Storm::pressKey(QWidget* window)
 {
-    static const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right,
-                                   Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown,
-                                   Qt::Key_Space, Qt::Key_A};
+    static const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,     Qt::Key_Right, Qt::Key_Home,
+                                   Qt::Key_End, Qt::Key_PageUp,  Qt::Key_PageDown, Qt::Key_Space, Qt::Key_A};
     m_input.key(window, keys[uniform(0, int(std::size(keys)) - 1)]);
 }
 

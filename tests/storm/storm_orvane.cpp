@@ -15,7 +15,8 @@
 namespace {
 
 // One of the program's windows, if it was ever created.
-template<typename Window> Window* existing()
+template<typename Window>
+Window* existing()
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* window = qobject_cast<Window*>(widget))
@@ -24,7 +25,8 @@ template<typename Window> Window* existing()
     return nullptr;
 }
 
-template<typename Window> int deepest(const platform::LoopNesting& (Window::*nesting)() const)
+template<typename Window>
+int deepest(const platform::LoopNesting& (Window::*nesting)() const)
 {
     const Window* window = existing<Window>();
     return window ? (window->*nesting)().deepest() : 0;

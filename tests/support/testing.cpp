@@ -3,8 +3,8 @@
 
 #include "testing.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
 

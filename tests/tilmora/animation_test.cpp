@@ -90,9 +90,8 @@ TEST_F(AnimationTest, OneSweepErasesThenDrawsEachColumnOfW1)
         EXPECT_DOUBLE_EQ(bar.y2, barEnd(180, phase));
         EXPECT_EQ(bar.width, 2);
         // Found after the three erasing lines of its own column, in the foreground colour.
-        const auto at = std::find_if(log.begin(), log.end(), [&](const Primitive& p) {
-            return p.colour == wave1Colour && p.x1 == 30 * i;
-        });
+        const auto at = std::find_if(log.begin(), log.end(),
+                                     [&](const Primitive& p) { return p.colour == wave1Colour && p.x1 == 30 * i; });
         ASSERT_GE(at - log.begin(), 3);
         EXPECT_EQ((at - 3)->colour, black);
         EXPECT_EQ((at - 3)->y1, 80);
@@ -257,9 +256,9 @@ TEST_F(AnimationTest, SlidersAtBothEndsWhileRunningKeepEverythingInBounds)
     window.onCommand5Click();
     window.onCommand7Click();
     const std::vector<std::function<void()>> moves{
-        [this] { window.HScroll1->setValue(15); }, [this] { window.HScroll3->setValue(50); },
+        [this] { window.HScroll1->setValue(15); },   [this] { window.HScroll3->setValue(50); },
         [this] { window.HScroll2->setValue(1000); }, [this] { window.HScroll1->setValue(40); },
-        [this] { window.HScroll3->setValue(0); }, [this] { window.HScroll2->setValue(1); },
+        [this] { window.HScroll3->setValue(0); },    [this] { window.HScroll2->setValue(1); },
         [this] { window.HScroll3->setValue(50); },
     };
     for (std::size_t k = 0; k < moves.size(); ++k)

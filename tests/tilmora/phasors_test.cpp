@@ -128,17 +128,18 @@ TEST_F(PhasorTest, ThePhasorSumChainsW2OntoW1WithTheResultant)
     runOneFrame();
     EXPECT_EQ(captionWhileRunning, "Summenbildung mit Phasenzeigern");
     const auto drawn = lastPicture();
-    const auto& w2 = *std::find_if(drawn.begin(), drawn.end(), [](const Primitive& p) { return p.colour == wave2Colour; });
+    const auto& w2 =
+        *std::find_if(drawn.begin(), drawn.end(), [](const Primitive& p) { return p.colour == wave2Colour; });
     EXPECT_FLOAT_EQ(float(w2.x1), window.tip1X);
     EXPECT_FLOAT_EQ(float(w2.x2), window.tipSumX);
     EXPECT_EQ(window.tipSumX, float(0.6 * window.phasor2X + window.tip1X));
     // The resultant runs from the chain's end back to the origin, and its circle has its length.
-    const auto resultant = std::find_if(drawn.begin(), drawn.end(), [](const Primitive& p) {
-        return p.colour == sumColour && p.x2 == 0 && p.y2 == 0;
-    });
+    const auto resultant = std::find_if(
+        drawn.begin(), drawn.end(), [](const Primitive& p) { return p.colour == sumColour && p.x2 == 0 && p.y2 == 0; });
     ASSERT_NE(resultant, drawn.end());
     EXPECT_FLOAT_EQ(float(resultant->x1), window.tipSumX);
-    const auto circle = std::find_if(drawn.begin(), drawn.end(), [](const Primitive& p) { return p.kind == Primitive::Kind::Circle; });
+    const auto circle =
+        std::find_if(drawn.begin(), drawn.end(), [](const Primitive& p) { return p.kind == Primitive::Kind::Circle; });
     ASSERT_NE(circle, drawn.end());
     EXPECT_EQ(circle->colour, resultantCircle);
     EXPECT_NEAR(circle->radius, std::hypot(double(window.tipSumX), double(window.tipSumY)), 1e-9);
