@@ -44,7 +44,6 @@ public:
     void drawSelectedPhasors();
 
     const platform::LoopNesting& animations() const { return m_animations; }
-    const platform::LoopNesting& haltedRedraws() const { return m_haltedRedraws; }
 
     platform::Button* Command1 = nullptr;
     platform::Label* Label5 = nullptr;
@@ -135,6 +134,8 @@ private:
     // Quick restarts nest frame loops, slider moves while halted nest redraws; these bound how deep.
     platform::LoopNesting m_animations;
     platform::LoopNesting m_haltedRedraws;
+    // The random-input storm reports how deep the loops nested.
+    friend struct StormProbe;
 };
 
 } // namespace orvane

@@ -38,8 +38,6 @@ public:
     // The field of elementary waves: source dots, the axis and the rings of circles.
     void drawField();
 
-    const platform::LoopNesting& scans() const { return m_scans; }
-
     platform::Slider* HScroll2 = nullptr;
     platform::TextBox* Text2 = nullptr;
     platform::Slider* HScroll3 = nullptr;
@@ -98,6 +96,8 @@ private:
     Program& m_program;
     // Right presses during a scan nest scans; this bounds how deep.
     platform::LoopNesting m_scans;
+    // The random-input storm reports how deep the scans nested.
+    friend struct StormProbe;
 };
 
 } // namespace orvane

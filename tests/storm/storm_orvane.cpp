@@ -25,14 +25,25 @@ Window* existing()
     return nullptr;
 }
 
-template<typename Window>
-int deepest(const platform::LoopNesting& (Window::*nesting)() const)
+template<typename Window, typename Nesting>
+int deepest(Nesting nesting)
 {
     const Window* window = existing<Window>();
-    return window ? (window->*nesting)().deepest() : 0;
+    return window ? nesting(*window).deepest() : 0;
 }
 
 } // namespace
+
+namespace orvane {
+
+// The windows' loop nesting, which only the storm reads.
+struct StormProbe {
+    static const platform::LoopNesting& animations(const Form2& form) { return form.m_animations; }
+    static const platform::LoopNesting& haltedRedraws(const Form2& form) { return form.m_haltedRedraws; }
+    static const platform::LoopNesting& scans(const Form3& form) { return form.m_scans; }
+};
+
+} // namespace orvane
 
 int main(int argc, char** argv)
 {
@@ -46,8 +57,9 @@ int main(int argc, char** argv)
     };
     orvane.report = [](std::FILE* out) {
         std::fprintf(out, "storm: deepest nesting: frame loops %d, halted redraws %d, scans %d (limit %d each)\n",
-                     deepest(&orvane::Form2::animations), deepest(&orvane::Form2::haltedRedraws),
-                     deepest(&orvane::Form3::scans), platform::LoopNesting::defaultLimit);
+                     deepest<orvane::Form2>(&orvane::StormProbe::animations),
+                     deepest<orvane::Form2>(&orvane::StormProbe::haltedRedraws),
+                     deepest<orvane::Form3>(&orvane::StormProbe::scans), platform::LoopNesting::defaultLimit);
     };
     // A right press on the field scans a whole cut, 1201 samples: a few of them are enough.
     orvane.costlyPress = [](QWidget* window, Qt::MouseButton button) {
