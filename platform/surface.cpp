@@ -96,6 +96,7 @@ void Surface::paintEvent(QPaintEvent* event)
     // Rows nothing has been drawn on are BackColor and hold no pixels yet; at a pixel ratio
     // other than 1 the rows are simply filled first.
     const QImage& screen = ratio == 1 ? m_canvas.screenRows() : m_canvas.screen();
+    const auto drawn = [&](int y) { return ratio != 1 || m_canvas.screenRowReady(y - target.top()); };
     // One plain copy per rectangle of the region, each under a clip of that rectangle alone:
     // under the region's clip of several rectangles (the controls on a surface are left out of
     // it) the painter would blend row by row on worker threads instead. Source rectangles carry
@@ -107,7 +108,6 @@ void Surface::paintEvent(QPaintEvent* event)
         painter.setClipRect(visible);
         // Runs of rows that hold drawing are copied, runs that do not are filled.
         for (int top = visible.top(); top <= visible.bottom();) {
-            const auto drawn = [&](int y) { return ratio != 1 || m_canvas.screenRowReady(y - target.top()); };
             const bool copy = drawn(top);
             int bottom = top;
             while (bottom < visible.bottom() && drawn(bottom + 1) == copy)
