@@ -12,6 +12,11 @@ namespace {
 const QString layoutFamily = QStringLiteral("MS Sans Serif");
 }
 
+void prepareApplication()
+{
+    qputenv("QT_NO_GLIB", "1");
+}
+
 void initialiseApplication()
 {
     // One look on every desktop, whatever theme the session has.

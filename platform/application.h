@@ -7,6 +7,11 @@
 
 namespace platform {
 
+// Once per process, before the QApplication: the choice of event loop. Qt's own loop rather than
+// GLib's, because an animation yields some 12,000 times a second and Qt's loop answers a yield
+// that finds nothing to do in a fraction of GLib's time.
+void prepareApplication();
+
 // Once per process, after the QApplication: style, font substitution, default colours.
 void initialiseApplication();
 

@@ -20,6 +20,10 @@ namespace {
 // A row of the transient box that holds no transient pixel.
 constexpr QPoint noTransientRow(std::numeric_limits<int>::max(), -1);
 
+// Each rectangle handed to the screen costs about as much as copying this many pixels more (a
+// request to the X server and a pass through Qt's painting), measured under Xvfb.
+constexpr qint64 pixelsWorthARectangle = 4096;
+
 } // namespace
 
 Canvas::Canvas()
@@ -60,6 +64,8 @@ void Canvas::resize(QSize logicalSize, qreal devicePixelRatio)
         m_persistent = grown(m_persistent);
         m_persistentReady.assign(std::size_t(device.height()), 1);
     }
+    m_dirty = m_dirty.intersected(QRect(QPoint(), device));
+    m_dirtyRows.assign(std::size_t(device.height()), 0);
     m_transient = m_transient.intersected(QRect(QPoint(), device));
     // Rows of the old picture beyond the transient box keep nothing to restore.
     m_transientRows.assign(std::size_t(device.height()), noTransientRow);
@@ -216,6 +222,7 @@ void Canvas::markDirty(QRect rect)
 {
     if (rect.isEmpty())
         return;
+    std::fill(m_dirtyRows.begin() + rect.top(), m_dirtyRows.begin() + rect.bottom() + 1, 1);
     const bool wasClean = m_dirty.isEmpty();
     m_dirty |= rect;
     if (wasClean && m_dirtyHandler)
@@ -229,9 +236,23 @@ void Canvas::setDirtyHandler(std::function<void()> handler)
         m_dirtyHandler();
 }
 
-QRect Canvas::takeDirty()
+QRegion Canvas::takeDirty()
 {
-    return std::exchange(m_dirty, QRect());
+    const QRect box = std::exchange(m_dirty, QRect());
+    QRegion region;
+    int runTop = box.top();
+    for (int y = box.top(), lastDrawn = y; y <= box.bottom(); ++y) {
+        if (!std::exchange(m_dirtyRows[std::size_t(y)], 0))
+            continue;
+        if (qint64(y - lastDrawn - 1) * box.width() >= pixelsWorthARectangle) {
+            region += QRect(box.left(), runTop, box.width(), lastDrawn - runTop + 1);
+            runTop = y;
+        }
+        lastDrawn = y;
+    }
+    if (!box.isEmpty())
+        region += QRect(box.left(), runTop, box.width(), box.bottom() - runTop + 1);
+    return region;
 }
 
 template<typename Draw>

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 
 #include <functional>
 #include <vector>
@@ -84,8 +85,10 @@ public:
     QColor pixel(double x, double y) const;
     QPoint devicePixel(double x, double y) const;
 
-    // The region drawn since the last call, in device pixels.
-    QRect takeDirty();
+    // The region drawn since the last call, in device pixels: the bounding box of the drawing,
+    // less each band of rows between drawn rows that is large enough to pay for a rectangle of
+    // its own on the way to the screen.
+    QRegion takeDirty();
     // Called whenever the dirty region grows from empty, and at once if it is not empty now.
     void setDirtyHandler(std::function<void()> handler);
 
@@ -124,6 +127,8 @@ private:
     bool m_autoRedraw = false;
     QPointF m_current;
     QRect m_dirty;
+    // Within it, per row: drawn on.
+    std::vector<char> m_dirtyRows;
     // Where the screen may differ from the persistent layer: what a Cls must copy back.
     QRect m_transient;
     // Within it, per row, the leftmost and rightmost transient pixel (x > y: none).

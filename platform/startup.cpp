@@ -3,6 +3,7 @@
 
 #include "startup.h"
 
+#include "application.h"
 #include "lesson_tools.h"
 
 #include <QApplication>
@@ -113,6 +114,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
     }
     if (displayMissing(arguments))
         endWithoutDisplay(std::string(name), arguments.display);
+    prepareApplication();
     if (!usesX11(arguments))
         return std::make_unique<QApplication>(argc, argv);
 

@@ -52,14 +52,17 @@ void Surface::setBorder(bool on)
 
 void Surface::refresh()
 {
-    const QRect dirty = m_canvas.takeDirty();
+    const QRegion dirty = m_canvas.takeDirty();
     if (dirty.isEmpty())
         return;
     const qreal dpr = m_canvas.devicePixelRatio();
-    const QRectF logical(dirty.x() / dpr, dirty.y() / dpr, dirty.width() / dpr, dirty.height() / dpr);
+    QRegion region;
+    for (const QRect& rect : dirty) {
+        const QRectF logical(rect.x() / dpr, rect.y() / dpr, rect.width() / dpr, rect.height() / dpr);
+        region += logical.toAlignedRect().translated(m_border, m_border);
+    }
     // The controls standing on the surface cover the picture beneath them: leaving them out of
     // the repaint spares redrawing every button over a panel that is cleared each frame.
-    QRegion region(logical.toAlignedRect().translated(m_border, m_border));
     for (const QObject* child : children()) {
         const auto* control = qobject_cast<const QWidget*>(child);
         if (control && control->isVisible() && !control->isWindow())

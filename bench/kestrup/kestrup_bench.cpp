@@ -33,6 +33,7 @@ void setAllSwitches(kestrup::Form1& form)
 int main(int argc, char** argv)
 {
     bench::chooseOffscreenByDefault();
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
 

@@ -86,6 +86,7 @@ void timeScan(orvane::Form3& form)
 int main(int argc, char** argv)
 {
     bench::chooseOffscreenByDefault();
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
     platform::Pacer::setEnabled(false);

@@ -40,6 +40,7 @@ void typicalUse(orvane::Program& program)
 
 int main(int argc, char** argv)
 {
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
     orvane::Program program;

@@ -22,6 +22,7 @@ using namespace std::chrono_literals;
 int main(int argc, char** argv)
 {
     bench::chooseOffscreenByDefault();
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
 

@@ -16,6 +16,7 @@
 
 int main(int argc, char** argv)
 {
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
     tilmora::form1 window;

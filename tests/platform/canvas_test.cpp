@@ -85,7 +85,7 @@ TEST(Canvas, ClsWithoutAutoRedrawLeavesThePersistentLayer)
     EXPECT_EQ(canvas.pixel(0, 50), white);
     EXPECT_EQ(canvas.pixel(0, 0), blue);
     // Only where the transient line stood is copied back and repainted.
-    const QRect repainted = canvas.takeDirty();
+    const QRegion repainted = canvas.takeDirty();
     EXPECT_TRUE(repainted.contains(canvas.devicePixel(0, 50)));
     EXPECT_FALSE(repainted.contains(canvas.devicePixel(0, 0)));
     EXPECT_EQ(testing_support::differingPixels(canvas.screen(), canvas.persistent()), 0);
@@ -155,11 +155,25 @@ TEST(Canvas, DrawingMarksOnlyWhatItTouchedAsDirty)
     canvas.line(0, -50, 0, 50, red);
     canvas.line(10, -50, 10, 50, red);
     EXPECT_EQ(notified, 2);
-    const QRect dirty = canvas.takeDirty();
+    const QRegion dirty = canvas.takeDirty();
     EXPECT_TRUE(dirty.contains(canvas.devicePixel(0, 0)));
     EXPECT_TRUE(dirty.contains(canvas.devicePixel(10, 0)));
     EXPECT_FALSE(dirty.contains(canvas.devicePixel(100, 0)));
     EXPECT_TRUE(canvas.takeDirty().isEmpty());
+
+    // A wide band of rows nothing was drawn on is left out; a narrow one is not worth a
+    // rectangle of its own. Every drawn pixel is in the region either way.
+    canvas.setDrawWidth(1);
+    canvas.line(-100, -90, 100, -90, red);
+    canvas.line(-100, 90, 100, 90, red);
+    canvas.line(-100, 93, 100, 93, red);
+    const QRegion apart = canvas.takeDirty();
+    EXPECT_EQ(apart.rectCount(), 2);
+    EXPECT_FALSE(apart.contains(canvas.devicePixel(0, 0)));
+    EXPECT_TRUE(apart.contains(canvas.devicePixel(0, 91)));
+    for (double y : {-90, 90, 93})
+        for (double x : {-100, 0, 100})
+            EXPECT_TRUE(apart.contains(canvas.devicePixel(x, y))) << x << ", " << y;
 }
 
 TEST(Canvas, HighDpiImagesScalePenWidthsWithThePixelRatio)

@@ -59,6 +59,7 @@ int runStorm(int argc, char** argv, const Program& program)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietPlatformNotes);
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
     // Unpaced, the animations run as fast as they draw: more frames between the actions, and a

@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     // A child re-executes the test program: forking a process whose Qt threads may hold locks can hang.
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    platform::prepareApplication();
     QApplication app(argc, argv);
     platform::initialiseApplication();
     platform::Pacer::setEnabled(false);
