@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 // The superposition animation with everything switched on: the median unpaced frame, the unpaced
-// frame rate and the share of one core the animation takes paced at 60 frames a second.
+// frame rate and the share of one core the animation takes paced at 60 frames a second, with
+// its drawing on the screen and with nothing handed to the screen.
 
 #include <orvane/form1.h>
 #include <orvane/form2.h>
@@ -46,10 +47,12 @@ int main(int argc, char** argv)
     const bench::FrameRun unpaced = bench::runFrames({2500ms, stop, {}}, start);
     platform::Pacer::setEnabled(true);
     const bench::FrameRun paced = bench::runFrames({4500ms, stop, {}}, start);
+    const bench::FrameRun withheld = bench::runWithheld({3000ms, stop, {}}, start);
 
     const bench::FrameRun paused = bench::runPaused(2000ms, stop, start);
 
     bench::printAnimationFigures("superposition", unpaced, paced);
+    bench::printFigure("superposition", "withheld_core_percent", 100 * withheld.coreShare());
     bench::printFigure("superposition", "paused_core_percent", 100 * paused.coreShare());
     bench::printFigure("superposition", "paused_server_percent", 100 * paused.serverShare());
     const QSize screen = QGuiApplication::primaryScreen()->size();

@@ -93,9 +93,14 @@ function program(name, displayedLimit,    start) {
           displayedLimit, "≤ " displayedLimit " MB")
 }
 
-function shares(what, name, cpu) {
-    printf "  %-28s program %5.1f %%, X server %5.1f %%\n", what, known(median("xvfb", name, cpu "_core_percent")),
+function shares(what, name, cpu,    withheld) {
+    printf "  %-28s program %5.1f %%, X server %5.1f %%", what, known(median("xvfb", name, cpu "_core_percent")),
            known(median("xvfb", name, cpu "_server_percent"))
+    withheld = median("xvfb", name, "withheld_core_percent")
+    if (withheld == "")
+        print ""
+    else
+        printf "; drawing alone %5.1f %%\n", withheld
 }
 
 function known(value) {
@@ -177,7 +182,8 @@ END {
     print "clock. Paced: process CPU over wall time, painting included. First window: from starting"
     print "the program to its first Paint event. Under Xvfb (1280×1024, no window manager): CPU"
     print "time of the program and of the X server over wall time; peak memory is VmHWM at exit,"
-    print "after the program's typical use (Orvane: menu, superposition animating, a scan)."
+    print "after the program's typical use (Orvane: menu, superposition animating, a scan). Drawing"
+    print "alone: the program's share paced, with nothing it draws handed to the screen."
     shares("superposition", "superposition", "paced")
     shares("Huygens scan, own pace", "huygens_scan", "own_pace")
     shares("kestrup", "kestrup", "paced")

@@ -130,6 +130,14 @@ FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start)
 
 namespace bench {
 
+FrameRun runWithheld(const RunPlan& plan, const std::function<void()>& start)
+{
+    platform::setScreenWithheld(true);
+    FrameRun run = runFrames(plan, start);
+    platform::setScreenWithheld(false);
+    return run;
+}
+
 FrameRun runPaused(std::chrono::milliseconds duration, const std::function<void()>& stop,
                    const std::function<void()>& start)
 {

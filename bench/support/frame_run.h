@@ -45,4 +45,7 @@ FrameRun runFrames(const RunPlan& plan, const std::function<void()>& start);
 FrameRun runPaused(std::chrono::milliseconds duration, const std::function<void()>& stop,
                    const std::function<void()>& start);
 
+// The same run with nothing drawn handed to the screen: what the program's own work costs.
+FrameRun runWithheld(const RunPlan& plan, const std::function<void()>& start);
+
 } // namespace bench

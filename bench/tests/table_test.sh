@@ -25,6 +25,7 @@ passing() {
     echo "xvfb superposition paused_server_percent 0.5"
     echo "xvfb huygens_scan own_pace_core_percent 7"
     echo "xvfb huygens_scan own_pace_server_percent 3"
+    echo "xvfb superposition withheld_core_percent 4"
     for program in orvane kestrup tilmora; do
         # A slow start and a big one among five: the median passes over it, the peak does not.
         for ms in 20 900 30 10 25; do echo "offscreen ${program}_startup_bench first_window_ms $ms"; done
@@ -56,6 +57,10 @@ expect "the median of the starts" \
 expect "the highest of the starts" \
     "                            peak memory (highest of 5 starts)  80.0 MB   ≤ 80 MB                        ok" \
     "$output"
+expect "the program's share with nothing sent to the screen, where it was measured" \
+    "  superposition                program   3.0 %, X server   2.0 %; drawing alone   4.0 %" "$output"
+expect "no such share for the scan" \
+    "  Huygens scan, own pace       program   7.0 %, X server   3.0 %" "$output"
 expect "program and server added" \
     "Huygens scan, own pace      program + X server, paced          10.0 %    ≤ 10 % of a core               ok" \
     "$output"

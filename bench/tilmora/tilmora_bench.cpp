@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 // Tilmora's animation with wave 2, the sum and the phasors of the sum on: the median unpaced
-// frame, the unpaced frame rate and the share of one core the animation takes paced at 60 Hz.
+// frame, the unpaced frame rate and the share of one core the animation takes paced at 60 Hz,
+// with its drawing on the screen and with nothing handed to the screen.
 
 #include <tilmora/form1.h>
 
@@ -37,7 +38,9 @@ int main(int argc, char** argv)
     const bench::FrameRun unpaced = bench::runFrames({2500ms, click, {}}, click);
     platform::Pacer::setEnabled(true);
     const bench::FrameRun paced = bench::runFrames({4500ms, click, {}}, click);
+    const bench::FrameRun withheld = bench::runWithheld({3000ms, click, {}}, click);
 
     bench::printAnimationFigures("tilmora", unpaced, paced);
+    bench::printFigure("tilmora", "withheld_core_percent", 100 * withheld.coreShare());
     return 0;
 }
