@@ -3,7 +3,8 @@
 
 // The Huygens–Fresnel window's two costly drawings, at N = 6 and wavelength 60 (13 sources, 67
 // rings, 871 circles): the field redraw that answers one slider step, and the samples of the
-// amplitude scan a right press starts, unpaced, paced at 60 Hz and at the scan's own pace.
+// amplitude scan a right press starts, unpaced, paced at 60 Hz and at the scan's own pace, the
+// last also with nothing handed to the screen.
 
 #include <orvane/form3.h>
 #include <orvane/program.h>
@@ -74,11 +75,13 @@ void timeScan(orvane::Form3& form)
 
     platform::Pacer::setEnabled(true);
     const bench::FrameRun ownPace = bench::runFrames({60s, {}, {}}, scan);
+    const bench::FrameRun ownPaceWithheld = bench::runWithheld({60s, {}, {}}, scan);
 
     bench::printAnimationFigures("huygens_scan", unpaced, atDisplayRate);
     bench::printFigure("huygens_scan", "own_pace_rate", ownPace.framesPerSecond());
     bench::printFigure("huygens_scan", "own_pace_core_percent", 100 * ownPace.coreShare());
     bench::printFigure("huygens_scan", "own_pace_server_percent", 100 * ownPace.serverShare());
+    bench::printFigure("huygens_scan", "withheld_core_percent", 100 * ownPaceWithheld.coreShare());
 }
 
 } // namespace

@@ -59,7 +59,7 @@ expect "the highest of the starts" \
     "$output"
 expect "the program's share with nothing sent to the screen, where it was measured" \
     "  superposition                program   3.0 %, X server   2.0 %; drawing alone   4.0 %" "$output"
-expect "no such share for the scan" \
+expect "none where it was not measured" \
     "  Huygens scan, own pace       program   7.0 %, X server   3.0 %" "$output"
 expect "program and server added" \
     "Huygens scan, own pace      program + X server, paced          10.0 %    ≤ 10 % of a core               ok" \
