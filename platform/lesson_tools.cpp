@@ -100,23 +100,15 @@ bool LessonTools::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     }
-    if (modifiers == Qt::ControlModifier && !key->isAutoRepeat()) {
-        if (key->key() == Qt::Key_C) {
-            boundary.whenComplete([window = QPointer<Form>(form)] {
-                if (window)
-                    copyWindowPicture(window);
-            });
-            return true;
-        }
-        if (key->key() == Qt::Key_S) {
-            boundary.whenComplete([window = QPointer<Form>(form)] {
-                if (window)
-                    saveWindowPicture(window);
-            });
-            return true;
-        }
-    }
-    return false;
+    const bool copies = key->key() == Qt::Key_C;
+    if (modifiers != Qt::ControlModifier || key->isAutoRepeat() || !(copies || key->key() == Qt::Key_S))
+        return false;
+    // The picture is taken where the frame stands complete, never half drawn.
+    boundary.whenComplete([window = QPointer<Form>(form), take = copies ? copyWindowPicture : saveWindowPicture] {
+        if (window)
+            take(window);
+    });
+    return true;
 }
 
 std::string_view windowKeysText()

@@ -52,9 +52,11 @@ void RefreshClock::flush()
     // Swapped, not moved, so that both vectors keep their capacity from frame to frame.
     m_flushing.swap(m_dirty);
     for (const QPointer<Surface>& surface : m_flushing) {
-        if (surface && screenWithheld)
+        if (!surface)
+            continue;
+        if (screenWithheld)
             surface->canvas().takeDirty();
-        else if (surface)
+        else
             surface->refresh();
     }
     m_flushing.clear();
