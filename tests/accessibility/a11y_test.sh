@@ -10,7 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [[ -z "${A11Y_UNDER_XVFB:-}" ]]; then
     export A11Y_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" dbus-run-session -- "$0" "$@"
+    # A display number of its own to start from, apart from the end-to-end tests' (see there).
+    exec xvfb-run -a -n 200 -s "-screen 0 1280x1024x24 -dpi 96" dbus-run-session -- "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -10,14 +10,18 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 scenarios=e2e
 screen=1280x1024
+# ctest runs the X tests side by side, and two "xvfb-run -a" that start together may both take the
+# first free display: each test searches for one from a number of its own.
+server=99
 if [[ "${2:-}" == desktop ]]; then
     scenarios=desktop
     screen=1280x800
+    server=150
 fi
 
 if [[ -z "${E2E_UNDER_XVFB:-}" ]]; then
     export E2E_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 ${screen}x24 -dpi 96" "$0" "$@"
+    exec xvfb-run -a -n "$server" -s "-screen 0 ${screen}x24 -dpi 96" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
