@@ -116,6 +116,8 @@ TextBox::TextBox(const QString& text, QWidget* parent, bool multiLine) : QPlainT
 {
     keepMouseInput(this);
     setReadOnly(true);
+    // Its own edit menu would open an untitled window over the lesson.
+    setContextMenuPolicy(Qt::NoContextMenu);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
@@ -172,6 +174,17 @@ CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption,
 {
     keepMouseInput(this);
     connect(this, &QCheckBox::clicked, this, &CheckBox::click);
+}
+
+// Enter presses a focused check box as Space does, as it presses a focused button.
+void CheckBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QCheckBox::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        QCheckBox::click();
 }
 
 Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent)

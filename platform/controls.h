@@ -100,6 +100,9 @@ public:
 
 signals:
     void click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A captioned group; the controls inside are placed in its twips.

@@ -8,6 +8,7 @@
 #include "frame_boundary.h"
 #include "nesting.h"
 #include "refresh.h"
+#include "system.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -47,6 +49,7 @@ QEventLoop::ProcessEventsFlags yieldFlags()
 
 void doEvents()
 {
+    const YieldScope yielding;
     QCoreApplication::processEvents(yieldFlags());
 }
 
@@ -88,10 +91,13 @@ void Pacer::yield()
     }
     // An event loop with a timer, so the wait costs no CPU while events still run at once. A
     // timer may fire a little early; then the rest is waited for again.
-    for (auto left = m_next - now; left > 0ns; left = m_next - steady_clock::now()) {
-        QEventLoop loop;
-        QTimer::singleShot(ceil<milliseconds>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec(yieldFlags());
+    {
+        const YieldScope yielding;
+        for (auto left = m_next - now; left > 0ns; left = m_next - steady_clock::now()) {
+            QEventLoop loop;
+            QTimer::singleShot(ceil<milliseconds>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+            loop.exec(yieldFlags());
+        }
     }
     FrameBoundary::instance().reached();
 }
@@ -114,8 +120,13 @@ void flushDrawing()
 
 void end()
 {
+    // A handler run while the clipboard is handed over may end the program again: it ends now.
+    static bool ending = false;
+    if (std::exchange(ending, true))
+        std::_Exit(0);
     if (endHandler())
         endHandler()();
+    windowsystem::keepClipboardAfterExit();
     std::fflush(nullptr);
 #if defined(__SANITIZE_ADDRESS__)
     // _Exit skips the leak check that a normal exit runs; a checked build runs it here. The

@@ -45,19 +45,21 @@ void Form::unload()
     m_unloading = false;
 }
 
-// Showing a window that already shows brings it to the front: a menu click on an open window must
-// not leave it behind the menu.
+// A window that shows comes to the front: a menu click on an open window must not leave it behind
+// the menu, and without a window manager X keeps a hidden window's old place in the stack.
 void Form::setVisible(bool visible)
 {
     if (visible && !m_loaded)
         load();
-    if (visible && isVisible()) {
-        raise();
-        activateWindow();
-    }
+    const bool wasVisible = isVisible();
     if (visible)
         LessonTools::markPaused(this, FrameBoundary::instance().paused());
     Surface::setVisible(visible);
+    if (visible) {
+        raise();
+        if (wasVisible)
+            activateWindow();
+    }
 }
 
 void Form::moveTwips(double left, double top)
@@ -97,11 +99,13 @@ void Form::fitToDesktop()
 }
 
 // A window manager that did not announce its frame before the window showed is taken at its word
-// once it has framed the window: the window is fitted anew.
+// once it has framed the window (on Wayland, Qt's own frame exists once the window shows): the
+// window is fitted anew.
 bool Form::event(QEvent* event)
 {
     const bool handled = Surface::event(event);
-    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()) {
+    const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show;
+    if (placed && isVisible()) {
         const QRect client = geometry();
         const QRect outer = frameGeometry();
         const QMargins frame(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),

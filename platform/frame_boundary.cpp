@@ -18,7 +18,24 @@ namespace {
 // Longer than a frame of the 60 Hz clock and a sample of a scan, short enough to feel at once.
 constexpr std::chrono::milliseconds noFrameBound{50};
 
+int yieldDepth = 0;
+
 } // namespace
+
+YieldScope::YieldScope()
+{
+    ++yieldDepth;
+}
+
+YieldScope::~YieldScope()
+{
+    --yieldDepth;
+}
+
+int YieldScope::depth()
+{
+    return yieldDepth;
+}
 
 FrameBoundary& FrameBoundary::instance()
 {
@@ -35,6 +52,7 @@ void FrameBoundary::setPaused(bool paused)
         return;
     m_paused = paused;
     m_steps = 0;
+    m_stepping = false;
     emit pausedChanged(paused);
     if (!paused)
         emit released();
@@ -42,21 +60,42 @@ void FrameBoundary::setPaused(bool paused)
 
 void FrameBoundary::step()
 {
-    if (!m_paused)
+    // A press while a stepped frame is still being drawn counts for the same loop; one with no
+    // frame held would wait for an animation not yet started.
+    if (!m_paused || (m_heldDepth == 0 && !m_stepping))
         return;
     ++m_steps;
     emit released();
 }
 
+// Events handled directly at a held frame, or with no yield under way at all, find every
+// picture complete; anywhere inside a yield a frame may stand half drawn.
+bool FrameBoundary::atCompletePicture() const
+{
+    return YieldScope::depth() == m_heldDepth;
+}
+
 void FrameBoundary::whenComplete(std::function<void()> action)
 {
-    if (m_holding) {
+    if (atCompletePicture()) {
         action();
         return;
     }
     m_waiting.push_back(std::move(action));
     if (m_waiting.size() == 1)
-        QTimer::singleShot(noFrameBound, this, &FrameBoundary::runWaiting);
+        QTimer::singleShot(noFrameBound, this, &FrameBoundary::runWaitingWhenComplete);
+}
+
+// For drawing that never reaches a frame boundary (a field drawn at once, a halted redraw): the
+// actions wait until it has ended.
+void FrameBoundary::runWaitingWhenComplete()
+{
+    if (m_waiting.empty())
+        return;
+    if (atCompletePicture())
+        runWaiting();
+    else
+        QTimer::singleShot(noFrameBound, this, &FrameBoundary::runWaitingWhenComplete);
 }
 
 void FrameBoundary::runWaiting()
@@ -72,15 +111,27 @@ void FrameBoundary::reached()
     // A loop that holds input back cannot hear the key that would end the pause: it runs on.
     if (InputHold::holding())
         return;
-    while (m_paused && m_steps == 0) {
-        QEventLoop loop;
-        connect(this, &FrameBoundary::released, &loop, &QEventLoop::quit);
-        const bool outerHolding = std::exchange(m_holding, true);
-        loop.exec();
-        m_holding = outerHolding;
+    const int loop = YieldScope::depth();
+    while (m_paused) {
+        if (m_steps > 0 && m_steppedLoop == loop) {
+            --m_steps;
+            m_stepping = true;
+            return;
+        }
+        // Steps left by a loop that has ended are not this loop's to take.
+        m_steps = 0;
+        m_stepping = false;
+        m_steppedLoop = loop;
+        QEventLoop wait;
+        connect(this, &FrameBoundary::released, &wait, &QEventLoop::quit);
+        const YieldScope held;
+        const int outerHeld = std::exchange(m_heldDepth, YieldScope::depth());
+        // -1: the application is quitting and no loop runs any more.
+        const bool quitting = wait.exec() == -1;
+        m_heldDepth = outerHeld;
+        if (quitting)
+            return;
     }
-    if (m_steps > 0)
-        --m_steps;
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "help_window.h"
 
 #include "application.h"
+#include "desktop.h"
 #include "form.h"
 #include "lesson_tools.h"
 
@@ -11,23 +12,53 @@
 #include <QVBoxLayout>
 
 namespace platform {
+namespace {
+
+// The keys as a table of two columns whose meanings wrap inside the window.
+QString keysTable()
+{
+    QString rows;
+    for (const KeyHelp& key : windowKeys()) {
+        rows += QStringLiteral("<tr><td style=\"white-space: nowrap; padding-right: 12px\">%1</td><td>%2</td></tr>")
+                    .arg(key.keys.toHtmlEscaped(), key.meaning.toHtmlEscaped());
+    }
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">%1</table>").arg(rows);
+}
+
+// Beside its window where the work area has room, otherwise over it; inside the work area always.
+QPoint placeBeside(const QRect& window, const QSize& help, const QMargins& frame)
+{
+    const QRect area = workArea();
+    const QSize outer = help.grownBy(frame);
+    QPoint topLeft(window.right() + 1, window.top());
+    if (topLeft.x() + outer.width() > area.right() + 1)
+        topLeft.setX(window.left() - outer.width());
+    if (topLeft.x() < area.left())
+        topLeft.setX(window.left());
+    const QRect placed = placedInside(QRect(topLeft, outer), area, false);
+    return placed.topLeft();
+}
+
+} // namespace
 
 HelpWindow::HelpWindow(Form* window) : QDialog(window)
 {
-    setWindowTitle(QStringLiteral("Hilfe"));
+    const QString title = LessonTools::unmarkedTitle(window).trimmed();
+    setWindowTitle(QStringLiteral("Hilfe – %1").arg(title));
     auto* text = new QTextBrowser(this);
     // Read from the back of a classroom as well.
     text->setFont(layoutFont(11));
     text->setOpenLinks(false);
-    text->setHtml(QStringLiteral("<h2>%1</h2>%2<h3>Tasten</h3><pre>%3</pre>")
-                      .arg(LessonTools::unmarkedTitle(window).trimmed().toHtmlEscaped(), window->helpText(),
-                           QString::fromUtf8(windowKeysText().data(), qsizetype(windowKeysText().size()))
-                               .section(QLatin1Char('\n'), 1)
-                               .toHtmlEscaped()));
+    text->setContextMenuPolicy(Qt::NoContextMenu);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setHtml(QStringLiteral("<h2>%1</h2>%2<h3>%3</h3>%4")
+                      .arg(title.toHtmlEscaped(), window->helpText(), QStringLiteral("Tasten"), keysTable()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text);
-    resize(620, 560);
+    const QMargins frame = frameMargins();
+    resize(QSize(620, 560).boundedTo(workArea().size().shrunkBy(frame)));
+    move(placeBeside(window->frameGeometry(), size(), frame));
 }
 
 void HelpWindow::showFor(Form* window)

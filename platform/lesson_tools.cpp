@@ -11,6 +11,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace platform {
 namespace {
@@ -27,6 +30,17 @@ Form* formOf(QObject* watched)
     if (qobject_cast<HelpWindow*>(window))
         window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
     return qobject_cast<Form*>(window);
+}
+
+bool hasSelectedText(QObject* watched)
+{
+    if (const auto* edit = qobject_cast<QPlainTextEdit*>(watched))
+        return edit->textCursor().hasSelection();
+    if (const auto* edit = qobject_cast<QTextEdit*>(watched))
+        return edit->textCursor().hasSelection();
+    if (const auto* label = qobject_cast<QLabel*>(watched))
+        return label->hasSelectedText();
+    return false;
 }
 
 } // namespace
@@ -60,6 +74,9 @@ void LessonTools::markPaused(QWidget* window, bool paused)
     if (marked == window->windowTitle())
         return;
     window->setWindowTitle(marked);
+    // On Wayland Qt draws the title bar itself, and only with the window's next picture.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        window->update();
     // A window's accessible name is its title: screen readers announce the new one.
     QAccessibleEvent nameChanged(window, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
@@ -103,6 +120,9 @@ bool LessonTools::eventFilter(QObject* watched, QEvent* event)
     const bool copies = key->key() == Qt::Key_C;
     if (modifiers != Qt::ControlModifier || key->isAutoRepeat() || !(copies || key->key() == Qt::Key_S))
         return false;
+    // Selected text is what a user copies from a text; the picture only where nothing is selected.
+    if (copies && hasSelectedText(watched))
+        return false;
     // The picture is taken where the frame stands complete, never half drawn.
     boundary.whenComplete([window = QPointer<Form>(form), take = copies ? copyWindowPicture : saveWindowPicture] {
         if (window)
@@ -111,20 +131,47 @@ bool LessonTools::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-std::string_view windowKeysText()
+const std::vector<KeyHelp>& windowKeys()
 {
-    return R"(Tasten in jedem Fenster:
-  P, Pause            hält jede laufende Animation an ihrem Bild an (eine Abtastung
-                      der Amplitude beim nächsten Punkt); P noch einmal setzt fort
-  N                   im Halt genau ein Bild (einen Abtastpunkt) weiter
-  Strg+C              kopiert das Bild des Fensters samt Bedienelementen
-  Strg+S              speichert es als PNG
-  F1                  Hilfe zum Fenster; Esc schließt sie
-  Tab, Umschalt+Tab   zum nächsten, zum vorigen Bedienelement
-  Pfeiltasten, Pos1, Ende, Bild auf, Bild ab
-                      bewegen den Schieberegler, der den Fokus hat
-  Leertaste, Eingabe  drücken die Schaltfläche oder das Kästchen, das den Fokus hat
-)";
+    static const std::vector<KeyHelp> keys = {
+        {QStringLiteral("P, Pause"),
+         QStringLiteral("hält jede laufende Animation an ihrem Bild an (eine Abtastung der Amplitude beim nächsten "
+                        "Punkt); P noch einmal setzt fort")},
+        {QStringLiteral("N"), QStringLiteral("im Halt genau ein Bild (einen Abtastpunkt) weiter")},
+        {QStringLiteral("Strg+C"), QStringLiteral("kopiert das Bild des Fensters samt Bedienelementen")},
+        {QStringLiteral("Strg+S"), QStringLiteral("speichert es als PNG")},
+        {QStringLiteral("F1"), QStringLiteral("Hilfe zum Fenster; Esc schließt sie")},
+        {QStringLiteral("Tab, Umschalt+Tab"), QStringLiteral("zum nächsten, zum vorigen Bedienelement")},
+        {QStringLiteral("Pfeiltasten, Pos1, Ende, Bild auf, Bild ab"),
+         QStringLiteral("bewegen den Schieberegler, der den Fokus hat")},
+        {QStringLiteral("Leertaste, Eingabe"), QStringLiteral("drücken die Schaltfläche oder das Kästchen, das den Fokus hat")},
+    };
+    return keys;
+}
+
+QString windowKeysText()
+{
+    // The keys in a column of their own, the meanings beside them, wrapped for an 80-column terminal.
+    constexpr qsizetype indent = 22;
+    constexpr qsizetype width = 80;
+    QString text = QStringLiteral("Tasten in jedem Fenster:\n");
+    for (const KeyHelp& key : windowKeys()) {
+        QString line = QStringLiteral("  ") + key.keys;
+        if (line.size() >= indent - 1) {
+            text += line + u'\n';
+            line.clear();
+        }
+        line = line.leftJustified(indent);
+        for (const QString& word : key.meaning.split(u' ')) {
+            if (line.size() > indent && line.size() + 1 + word.size() > width) {
+                text += line + u'\n';
+                line = QString(indent, u' ');
+            }
+            line += (line.size() > indent ? QStringLiteral(" ") : QString()) + word;
+        }
+        text += line + u'\n';
+    }
+    return text;
 }
 
 } // namespace platform

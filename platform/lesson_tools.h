@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -35,7 +35,14 @@ private:
     void markAllWindows(bool paused);
 };
 
-// The keys of every window, one per line, as the help window and --help list them.
-std::string_view windowKeysText();
+// A key of every window and what it does, as the help window and --help list them.
+struct KeyHelp {
+    QString keys;
+    QString meaning;
+};
+const std::vector<KeyHelp>& windowKeys();
+
+// The keys as --help prints them: a heading, then the keys and their meanings in two columns.
+QString windowKeysText();
 
 } // namespace platform

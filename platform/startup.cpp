@@ -5,6 +5,7 @@
 
 #include "application.h"
 #include "lesson_tools.h"
+#include "system.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -48,25 +49,49 @@ bool usesX11(const Arguments& arguments)
     return arguments.platform.isEmpty() || arguments.platform.startsWith("xcb");
 }
 
+bool usesWayland(const Arguments& arguments)
+{
+    return arguments.platform.startsWith("wayland");
+}
+
+// Where a desktop offers both, X11 (through XWayland) is taken: the windows' placement and the
+// window manager's frame are asked for over X11. Native Wayland serves where it alone is there
+// or is asked for.
+void preferX11(Arguments& arguments)
+{
+    if (!arguments.platform.isEmpty() || arguments.display.isEmpty() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    arguments.platform = "xcb;wayland";
+    qputenv("QT_QPA_PLATFORM", arguments.platform);
+}
+
 // Known before Qt tries: X11 without a display, unless Qt, left to choose, may take Wayland.
 bool displayMissing(const Arguments& arguments)
 {
-    return usesX11(arguments) && arguments.display.isEmpty()
+    return windowsystem::displayNeeded() && usesX11(arguments) && arguments.display.isEmpty()
         && !(arguments.platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
 }
 
-// Ends at once, without exit handlers: it may be called from inside a half-made application.
-[[noreturn]] void endWithoutDisplay(const std::string& name, const QByteArray& display)
+struct Reason {
+    std::string german;
+    std::string english;
+};
+
+Reason displayReason(const QByteArray& display)
 {
     const std::string shown = display.toStdString();
-    const std::string german =
-        display.isEmpty() ? "DISPLAY ist nicht gesetzt." : "die Anzeige " + shown + " lässt sich nicht öffnen.";
-    const std::string english =
-        display.isEmpty() ? "DISPLAY is not set." : "the display " + shown + " cannot be opened.";
+    if (display.isEmpty())
+        return {"DISPLAY ist nicht gesetzt.", "DISPLAY is not set."};
+    return {"die Anzeige " + shown + " lässt sich nicht öffnen.", "the display " + shown + " cannot be opened."};
+}
+
+// Ends at once, without exit handlers: it may be called from inside a half-made application.
+[[noreturn]] void endWithoutDisplay(const std::string& name, const Reason& reason)
+{
     std::fprintf(stderr, "%s braucht eine grafische Oberfläche (X11 oder Wayland mit XWayland); %s\n", name.c_str(),
-                 german.c_str());
+                 reason.german.c_str());
     std::fprintf(stderr, "%s needs a graphical desktop (X11, or Wayland with XWayland); %s\n", name.c_str(),
-                 english.c_str());
+                 reason.english.c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -77,22 +102,48 @@ struct HeldMessage {
     QString text;
 };
 
-// Whether a set display can be reached only Qt's X11 platform finds out, by connecting; when it
-// cannot, it warns that its plugin failed and aborts with a fatal message that suggests
-// reinstalling. So while the application connects, its messages are held here: a fatal one ends
-// the program with the plain line instead, the others are passed on once the connection stands.
+// Whether a display can be reached only Qt's platform finds out, by connecting; when it cannot,
+// it warns that its plugin failed and aborts with a fatal message that suggests reinstalling. So
+// while the application connects, its messages are held here: a fatal one ends the program with
+// the plain line instead, the others are passed on once the connection stands.
 struct Connecting {
     std::mutex mutex;
     std::vector<HeldMessage> held;
     std::string name;
-    QByteArray display;
+    Arguments arguments;
 };
 Connecting connecting;
+
+bool heldMessageSays(const char* words)
+{
+    return std::any_of(connecting.held.begin(), connecting.held.end(),
+                       [words](const HeldMessage& message) { return message.text.contains(QLatin1String(words)); });
+}
+
+// The plain line names the display that could not be reached. Any other failure (a plugin that
+// does not load, a library that is missing) is Qt's own to tell: its messages come first.
+[[noreturn]] void endWithFatal(const QString& fatal)
+{
+    const std::lock_guard lock(connecting.mutex);
+    const Arguments& arguments = connecting.arguments;
+    if (usesX11(arguments) && heldMessageSays("could not connect to display"))
+        endWithoutDisplay(connecting.name, displayReason(arguments.display));
+    if (usesWayland(arguments) && heldMessageSays("wl_display")) {
+        const QByteArray socket = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QByteArray("wayland-0")
+                                                                                  : qgetenv("WAYLAND_DISPLAY");
+        endWithoutDisplay(connecting.name, {"die Wayland-Anzeige " + socket.toStdString() + " lässt sich nicht öffnen.",
+                                            "the Wayland display " + socket.toStdString() + " cannot be opened."});
+    }
+    for (const HeldMessage& message : connecting.held)
+        std::fprintf(stderr, "%s\n", qPrintable(message.text));
+    std::fprintf(stderr, "%s\n", qPrintable(fatal));
+    endWithoutDisplay(connecting.name, {"Qt kann sie nicht öffnen (siehe oben).", "Qt cannot open it (see above)."});
+}
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg)
-        endWithoutDisplay(connecting.name, connecting.display);
+        endWithFatal(text);
     const std::lock_guard lock(connecting.mutex);
     connecting.held.push_back({type, QByteArray(context.category), text});
 }
@@ -102,10 +153,10 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name, std::string_view version,
                                                std::string_view help)
 {
-    const Arguments arguments = readArguments(argc, argv);
+    Arguments arguments = readArguments(argc, argv);
     if (arguments.answer == "--help") {
-        std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%.*s", int(name.size()), name.data(), int(help.size()),
-                    help.data(), int(windowKeysText().size()), windowKeysText().data());
+        std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%s", int(name.size()), name.data(), int(help.size()),
+                    help.data(), windowKeysText().toUtf8().constData());
         std::exit(0);
     }
     if (arguments.answer == "--version") {
@@ -113,13 +164,13 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
         std::exit(0);
     }
     if (displayMissing(arguments))
-        endWithoutDisplay(std::string(name), arguments.display);
+        endWithoutDisplay(std::string(name), displayReason(arguments.display));
+    preferX11(arguments);
+    windowsystem::setDisplayName(arguments.display);
     prepareApplication();
-    if (!usesX11(arguments))
-        return std::make_unique<QApplication>(argc, argv);
 
     connecting.name = name;
-    connecting.display = arguments.display;
+    connecting.arguments = arguments;
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPixmap>
@@ -72,10 +73,13 @@ QString writePicture(const QImage& image, const QString& path)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG"))
+        return QStringLiteral("Das Bild ließ sich nicht als PNG umwandeln.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.error() == QFileDevice::PermissionsError
+        // Qt reports a folder closed to writing as a plain failure to open: the folder tells.
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        return folder.isDir() && !folder.isWritable()
             ? QStringLiteral("In diesen Ordner darf nicht geschrieben werden.")
             : QStringLiteral("Die Datei lässt sich dort nicht anlegen.");
     }
@@ -87,6 +91,12 @@ QString writePicture(const QImage& image, const QString& path)
 
 void saveWindowPicture(Form* window)
 {
+    // One save at a time per window: a second Ctrl+S brings the open dialog to the front.
+    if (auto* open = window->findChild<QFileDialog*>(); open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
     // Taken now, so that the file holds the moment the key was pressed.
     const QImage picture = windowPicture(window);
     loadGermanDialogTexts();

@@ -143,6 +143,12 @@ TEST(Controls, SliderChangeFiresOnEveryValueChangeCheckBoxClickOnlyForTheUser)
     EXPECT_EQ(clicks.count(), 0);
     QTest::mouseClick(&box, Qt::LeftButton, {}, {5, box.height() / 2});
     EXPECT_EQ(clicks.count(), 1);
+    // Enter presses a focused check box as Space does.
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_FALSE(box.isChecked());
 }
 
 TEST(Controls, TextBoxesAndLabelsShowTheirTextsAndColours)

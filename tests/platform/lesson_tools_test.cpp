@@ -2,16 +2,27 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 #include <platform/events.h>
+#include <platform/controls.h>
+#include <platform/desktop.h>
 #include <platform/form.h>
 #include <platform/frame_boundary.h>
+#include <platform/help_window.h>
 #include <platform/window_picture.h>
 
+#include <support/testing.h>
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -67,6 +78,43 @@ TEST(LessonTools, PauseHoldsNestedLoopsAndStepsTheInnermost)
     EXPECT_FALSE(boundary.paused());
 }
 
+// One N is one frame of a held animation: presses with nothing held are not saved up for the next
+// start, and steps a nested loop leaves when it ends do not pass to the loop it ran in. A picture
+// asked for while that nested loop draws waits for its frame to stand complete.
+TEST(LessonTools, StepsBelongToTheHeldLoopAndPicturesWaitForItsFrame)
+{
+    FrameBoundary& boundary = FrameBoundary::instance();
+    boundary.setPaused(true);
+    for (int i = 0; i < 20; ++i)
+        boundary.step();
+    int outer = 0;
+    std::vector<int> outerSeen;
+    QStringList order;
+    QTimer::singleShot(10, [&] {
+        outerSeen.push_back(outer);
+        runFrames(2, [&](int innerFrame) {
+            // A Ctrl+C handled in the frame's yield, then whatever else that yield handles.
+            testing_support::post([&, innerFrame] {
+                boundary.whenComplete([&, innerFrame] { order << QStringLiteral("picture %1").arg(innerFrame); });
+            });
+            testing_support::post([&, innerFrame] { order << QStringLiteral("yield %1").arg(innerFrame); });
+            if (innerFrame == 1)
+                QTimer::singleShot(10, [&] {
+                    for (int i = 0; i < 5; ++i)
+                        boundary.step();
+                });
+        });
+        QTimer::singleShot(10, [&] {
+            outerSeen.push_back(outer);
+            boundary.setPaused(false);
+        });
+    });
+    runFrames(3, [&](int frame) { outer = frame; });
+    EXPECT_EQ(outerSeen, (std::vector<int>{1, 1}));
+    EXPECT_EQ(order, (QStringList{"yield 1", "picture 1", "yield 2", "picture 2"}));
+    EXPECT_EQ(outer, 3);
+}
+
 TEST(LessonTools, PausingMarksEveryWindowTitleAndNothingElse)
 {
     platform::Form form;
@@ -81,6 +129,44 @@ TEST(LessonTools, PausingMarksEveryWindowTitleAndNothingElse)
     FrameBoundary::instance().setPaused(false);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Wellen"));
     EXPECT_EQ(later.windowTitle(), QStringLiteral("Summe"));
+}
+
+// Ctrl+C copies selected text where there is some, the picture elsewhere; a quick second Ctrl+S
+// brings the open save dialog forward instead of opening another.
+TEST(LessonTools, CopyLeavesSelectedTextToItsControlAndSaveOpensOneDialog)
+{
+    platform::Form form;
+    auto* box = new platform::TextBox(QStringLiteral("Gangdifferenz"), &form);
+    form.show();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Gangdifferenz"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), form.size() * form.devicePixelRatio());
+
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    const auto dialogs = form.findChildren<QFileDialog*>();
+    EXPECT_EQ(std::count_if(dialogs.begin(), dialogs.end(), [](QFileDialog* d) { return d->isVisible(); }), 1);
+    for (QFileDialog* dialog : dialogs)
+        dialog->reject();
+}
+
+// The help names its window, lies inside the work area and wraps the key list to its width.
+TEST(LessonTools, HelpIsTitledAfterItsWindowAndFitsItsKeysInside)
+{
+    platform::Form form;
+    form.setWindowTitle(QStringLiteral("Zeigerdarstellung für zwei Wellen"));
+    form.show();
+    platform::HelpWindow::showFor(&form);
+    auto* help = form.findChild<platform::HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Hilfe – Zeigerdarstellung für zwei Wellen"));
+    EXPECT_TRUE(platform::workArea().contains(help->frameGeometry()));
+    EXPECT_EQ(help->findChild<QTextBrowser*>()->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST(LessonTools, PicturesAreNamedByProgramWindowAndTimeAndWrittenWholeOrNotAtAll)

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
+#pragma once
+
+#include <QByteArray>
+#include <QMargins>
+
+// What differs between the window systems the programs run on, one implementation per system:
+// nothing above the platform layer knows which one it runs on.
+namespace platform::windowsystem {
+
+// The display the programs' own connection to the window system opens, as Qt's -display gives it;
+// empty for the default.
+void setDisplayName(const QByteArray& name);
+
+// The frame the window manager will put round a new top-level window, in the screen's logical
+// pixels, asked for before any window shows; empty where none is announced.
+QMargins announcedFrameMargins();
+
+// Whether a display must be named before Qt is started at all: on X11 a missing one is known at
+// once, while elsewhere the system always has its desktop.
+bool displayNeeded();
+
+// Makes what the program put on the clipboard outlive it: the program ends without Qt's own
+// shutdown, which would otherwise hand it over.
+void keepClipboardAfterExit();
+
+} // namespace platform::windowsystem

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+
+#include "system.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <windows.h>
+
+#include <ole2.h>
+
+#include <cmath>
+
+namespace platform::windowsystem {
+
+void setDisplayName(const QByteArray&) {}
+
+// The frame of a top-level window's style at the primary screen's scale, as the system will draw
+// it; the window measures the real one once it shows.
+QMargins announcedFrameMargins()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    RECT frame{0, 0, 0, 0};
+    if (!AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0))
+        return {};
+    const auto logical = [ratio](LONG devicePixels) { return int(std::ceil(std::abs(devicePixels) / ratio)); };
+    return QMargins(logical(frame.left), logical(frame.top), logical(frame.right), logical(frame.bottom));
+}
+
+bool displayNeeded()
+{
+    return false;
+}
+
+// Qt offers the clipboard's content on request only; the flush hands the content itself to the
+// system, where it stays after the program ends.
+void keepClipboardAfterExit()
+{
+    if (qApp && QGuiApplication::clipboard()->ownsClipboard())
+        OleFlushClipboard();
+}
+
+} // namespace platform::windowsystem
