@@ -19,13 +19,14 @@ QString keysTable()
 {
     QString rows;
     for (const KeyHelp& key : windowKeys()) {
-        rows += QStringLiteral("<tr><td style=\"white-space: nowrap; padding-right: 12px\">%1</td><td>%2</td></tr>")
+        rows += QStringLiteral("<tr><td width=\"36%\">%1</td><td>%2</td></tr>")
                     .arg(key.keys.toHtmlEscaped(), key.meaning.toHtmlEscaped());
     }
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">%1</table>").arg(rows);
+    return QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\">%1</table>").arg(rows);
 }
 
-// Beside its window where the work area has room, otherwise over it; inside the work area always.
+// Beside its window where the work area has room, otherwise over the window's right-hand part,
+// away from the controls that stand at its left; inside the work area always.
 QPoint placeBeside(const QRect& window, const QSize& help, const QMargins& frame)
 {
     const QRect area = workArea();
@@ -34,9 +35,8 @@ QPoint placeBeside(const QRect& window, const QSize& help, const QMargins& frame
     if (topLeft.x() + outer.width() > area.right() + 1)
         topLeft.setX(window.left() - outer.width());
     if (topLeft.x() < area.left())
-        topLeft.setX(window.left());
-    const QRect placed = placedInside(QRect(topLeft, outer), area, false);
-    return placed.topLeft();
+        topLeft.setX(window.right() + 1 - outer.width());
+    return placedInside(QRect(topLeft, outer), area, false).topLeft();
 }
 
 } // namespace
