@@ -3,6 +3,8 @@
 
 #include "application.h"
 
+#include "system.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -21,6 +23,7 @@ void initialiseApplication()
 {
     // One look on every desktop, whatever theme the session has.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    windowsystem::loadBundledFonts();
     QFont::insertSubstitutions(layoutFamily, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(layoutFont(8.25, false));
 }

@@ -154,6 +154,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
                                                std::string_view help)
 {
     Arguments arguments = readArguments(argc, argv);
+    if (!arguments.answer.empty())
+        windowsystem::useStartingConsole();
     if (arguments.answer == "--help") {
         std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%s", int(name.size()), name.data(), int(help.size()),
                     help.data(), windowKeysText().toUtf8().constData());

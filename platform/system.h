@@ -22,6 +22,13 @@ QMargins announcedFrameMargins();
 // once, while elsewhere the system always has its desktop.
 bool displayNeeded();
 
+// Lets --help and --version reach the console the program was started from, as UTF-8: a program
+// with windows has none of its own on every system.
+void useStartingConsole();
+
+// Makes the fonts that come with the programs known, where the system lacks the layout's font.
+void loadBundledFonts();
+
 // Makes what the program put on the clipboard outlive it: the program ends without Qt's own
 // shutdown, which would otherwise hand it over.
 void keepClipboardAfterExit();

@@ -4,6 +4,9 @@
 #include "system.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -12,6 +15,7 @@
 #include <ole2.h>
 
 #include <cmath>
+#include <cstdio>
 
 namespace platform::windowsystem {
 
@@ -33,6 +37,24 @@ QMargins announcedFrameMargins()
 bool displayNeeded()
 {
     return false;
+}
+
+void useStartingConsole()
+{
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+    SetConsoleOutputCP(CP_UTF8);
+}
+
+// The layout's font is mapped to Liberation Sans, shipped beside the programs, so every caption
+// fits its control exactly as on Linux.
+void loadBundledFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
 }
 
 // Qt offers the clipboard's content on request only; the flush hands the content itself to the
