@@ -44,7 +44,7 @@ QPoint placeBeside(const QRect& window, const QSize& help, const QMargins& frame
 HelpWindow::HelpWindow(Form* window) : QDialog(window)
 {
     const QString title = LessonTools::unmarkedTitle(window).trimmed();
-    setWindowTitle(QStringLiteral("Hilfe – %1").arg(title));
+    setWindowTitle(tr("Hilfe – %1").arg(title));
     auto* text = new QTextBrowser(this);
     // Read from the back of a classroom as well.
     text->setFont(layoutFont(11));
@@ -52,7 +52,7 @@ HelpWindow::HelpWindow(Form* window) : QDialog(window)
     text->setContextMenuPolicy(Qt::NoContextMenu);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHtml(QStringLiteral("<h2>%1</h2>%2<h3>%3</h3>%4")
-                      .arg(title.toHtmlEscaped(), window->helpText(), QStringLiteral("Tasten"), keysTable()));
+                      .arg(title.toHtmlEscaped(), window->helpText(), tr("Tasten"), keysTable()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text);

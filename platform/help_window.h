@@ -9,7 +9,7 @@ namespace platform {
 
 class Form;
 
-// The help for one window, in German: what it shows, what to click and drag, and every key. It
+// The help for one window, in the programs' language: what it shows, what to click and drag, and every key. It
 // stands beside its window without blocking it, so the animation runs on; Esc or the close box
 // closes it.
 class HelpWindow : public QDialog {

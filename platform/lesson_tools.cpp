@@ -18,7 +18,10 @@
 namespace platform {
 namespace {
 
-const QString pauseMark = QStringLiteral(" – Pause");
+QString pauseMark()
+{
+    return QCoreApplication::translate("platform", " – Pause");
+}
 
 // The window whose keys these are: a help window's keys work on the window it helps with.
 Form* formOf(QObject* watched)
@@ -62,15 +65,15 @@ void LessonTools::install()
 QString LessonTools::unmarkedTitle(const QWidget* window)
 {
     QString title = window->windowTitle();
-    if (title.endsWith(pauseMark))
-        title.chop(pauseMark.size());
+    if (title.endsWith(pauseMark()))
+        title.chop(pauseMark().size());
     return title;
 }
 
 void LessonTools::markPaused(QWidget* window, bool paused)
 {
     const QString title = unmarkedTitle(window);
-    const QString marked = paused ? title + pauseMark : title;
+    const QString marked = paused ? title + pauseMark() : title;
     if (marked == window->windowTitle())
         return;
     window->setWindowTitle(marked);
@@ -131,22 +134,28 @@ bool LessonTools::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-const std::vector<KeyHelp>& windowKeys()
+std::vector<KeyHelp> windowKeys()
 {
-    static const std::vector<KeyHelp> keys = {
-        {QStringLiteral("P, Pause"),
-         QStringLiteral("hält jede laufende Animation an ihrem Bild an (eine Abtastung der Amplitude beim nächsten "
-                        "Punkt); P noch einmal setzt fort")},
-        {QStringLiteral("N"), QStringLiteral("im Halt genau ein Bild (einen Abtastpunkt) weiter")},
-        {QStringLiteral("Strg+C"), QStringLiteral("kopiert das Bild des Fensters samt Bedienelementen")},
-        {QStringLiteral("Strg+S"), QStringLiteral("speichert es als PNG")},
-        {QStringLiteral("F1"), QStringLiteral("Hilfe zum Fenster; Esc schließt sie")},
-        {QStringLiteral("Tab, Umschalt+Tab"), QStringLiteral("zum nächsten, zum vorigen Bedienelement")},
-        {QStringLiteral("Pfeiltasten, Pos1, Ende, Bild auf, Bild ab"),
-         QStringLiteral("bewegen den Schieberegler, der den Fokus hat")},
-        {QStringLiteral("Leertaste, Eingabe"), QStringLiteral("drücken die Schaltfläche oder das Kästchen, das den Fokus hat")},
+    static const char* const keys[][2] = {
+        {QT_TRANSLATE_NOOP("platform", "P, Pause"),
+         QT_TRANSLATE_NOOP("platform", "hält jede laufende Animation an ihrem Bild an (eine Abtastung der Amplitude "
+                                       "beim nächsten Punkt); P noch einmal setzt fort")},
+        {QT_TRANSLATE_NOOP("platform", "N"), QT_TRANSLATE_NOOP("platform", "im Halt genau ein Bild (einen Abtastpunkt) weiter")},
+        {QT_TRANSLATE_NOOP("platform", "Strg+C"),
+         QT_TRANSLATE_NOOP("platform", "kopiert das Bild des Fensters samt Bedienelementen")},
+        {QT_TRANSLATE_NOOP("platform", "Strg+S"), QT_TRANSLATE_NOOP("platform", "speichert es als PNG")},
+        {QT_TRANSLATE_NOOP("platform", "F1"), QT_TRANSLATE_NOOP("platform", "Hilfe zum Fenster; Esc schließt sie")},
+        {QT_TRANSLATE_NOOP("platform", "Tab, Umschalt+Tab"),
+         QT_TRANSLATE_NOOP("platform", "zum nächsten, zum vorigen Bedienelement")},
+        {QT_TRANSLATE_NOOP("platform", "Pfeiltasten, Pos1, Ende, Bild auf, Bild ab"),
+         QT_TRANSLATE_NOOP("platform", "bewegen den Schieberegler, der den Fokus hat")},
+        {QT_TRANSLATE_NOOP("platform", "Leertaste, Eingabe"),
+         QT_TRANSLATE_NOOP("platform", "drücken die Schaltfläche oder das Kästchen, das den Fokus hat")},
     };
-    return keys;
+    std::vector<KeyHelp> translated;
+    for (const auto& [key, meaning] : keys)
+        translated.push_back({QCoreApplication::translate("platform", key), QCoreApplication::translate("platform", meaning)});
+    return translated;
 }
 
 QString windowKeysText()
@@ -154,7 +163,7 @@ QString windowKeysText()
     // The keys in a column of their own, the meanings beside them, wrapped for an 80-column terminal.
     constexpr qsizetype indent = 22;
     constexpr qsizetype width = 80;
-    QString text = QStringLiteral("Tasten in jedem Fenster:\n");
+    QString text = QCoreApplication::translate("platform", "Tasten in jedem Fenster:") + u'\n';
     for (const KeyHelp& key : windowKeys()) {
         QString line = QStringLiteral("  ") + key.keys;
         if (line.size() >= indent - 1) {

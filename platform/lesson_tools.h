@@ -40,7 +40,7 @@ struct KeyHelp {
     QString keys;
     QString meaning;
 };
-const std::vector<KeyHelp>& windowKeys();
+std::vector<KeyHelp> windowKeys();
 
 // The keys as --help prints them: a heading, then the keys and their meanings in two columns.
 QString windowKeysText();

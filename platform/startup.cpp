@@ -4,11 +4,13 @@
 #include "startup.h"
 
 #include "application.h"
+#include "language.h"
 #include "lesson_tools.h"
 #include "system.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
@@ -23,20 +25,25 @@ namespace {
 
 struct Arguments {
     std::string_view answer; // --help or --version, whichever comes first
+    QString language; // as --lang names it
     QByteArray platform; // as Qt chooses it: -platform before QT_QPA_PLATFORM
     QByteArray display; // as the X11 platform chooses it: -display before DISPLAY
 };
 
 Arguments readArguments(int argc, char** argv)
 {
-    Arguments arguments{{}, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")};
+    Arguments arguments{{}, {}, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")};
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (arguments.answer.empty() && (argument == "--help" || argument == "--version"))
             arguments.answer = argument;
         // Qt reads its own options with one dash or two.
         const std::string_view option = argument.starts_with("--") ? argument.substr(1) : argument;
-        if (option == "-platform" && i + 1 < argc)
+        if (option == "-lang" && i + 1 < argc)
+            arguments.language = QString::fromLocal8Bit(argv[++i]);
+        else if (option.starts_with("-lang="))
+            arguments.language = QString::fromLocal8Bit(option.substr(6));
+        else if (option == "-platform" && i + 1 < argc)
             arguments.platform = argv[++i];
         else if (option == "-display" && i + 1 < argc)
             arguments.display = argv[++i];
@@ -148,22 +155,38 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     connecting.held.push_back({type, QByteArray(context.category), text});
 }
 
+// --help and --version answer before any window, in the chosen language: a plain application
+// exists for the translations only.
+[[noreturn]] void answer(int& argc, char** argv, std::string_view asked, const QString& language,
+                         std::string_view name, std::string_view version, std::string_view help)
+{
+    const QString program = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    if (asked == "--version") {
+        std::printf("%s %.*s\n", qPrintable(program), int(version.size()), version.data());
+        std::exit(0);
+    }
+    QCoreApplication texts(argc, argv);
+    installTranslations(language);
+    const QString usage = QCoreApplication::translate(
+        "platform", "Aufruf: %1 [--help | --version | --lang de|en]\n"
+                    "  --lang de, --lang en  die Sprache der Texte; ohne --lang die der Systemeinstellung\n"
+                    "                        (Englisch, wo sie Englisch ist, sonst Deutsch)\n");
+    std::printf("%s%s\n%s", usage.arg(program).toUtf8().constData(),
+                QCoreApplication::translate("main", std::string(help).c_str()).toUtf8().constData(),
+                windowKeysText().toUtf8().constData());
+    std::exit(0);
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::string_view name, std::string_view version,
                                                std::string_view help)
 {
     Arguments arguments = readArguments(argc, argv);
-    if (!arguments.answer.empty())
+    const LanguageChoice language = chooseLanguage(arguments.language, userLanguages());
+    if (!arguments.answer.empty()) {
         windowsystem::useStartingConsole();
-    if (arguments.answer == "--help") {
-        std::printf("Aufruf: %.*s [--help | --version]\n%.*s\n%s", int(name.size()), name.data(), int(help.size()),
-                    help.data(), windowKeysText().toUtf8().constData());
-        std::exit(0);
-    }
-    if (arguments.answer == "--version") {
-        std::printf("%.*s %.*s\n", int(name.size()), name.data(), int(version.size()), version.data());
-        std::exit(0);
+        answer(argc, argv, arguments.answer, language.code, name, version, help);
     }
     if (displayMissing(arguments))
         endWithoutDisplay(std::string(name), displayReason(arguments.display));
@@ -176,6 +199,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    installTranslations(language.code);
     std::vector<HeldMessage> held;
     {
         const std::lock_guard lock(connecting.mutex);
@@ -185,6 +209,12 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
         const QMessageLogContext context(nullptr, 0, nullptr,
                                          message.category.isEmpty() ? nullptr : message.category.constData());
         qt_message_output(message.type, context, message.text);
+    }
+    if (!language.unknownAsked.isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("platform", "%1: keine Übersetzung für --lang %2; die Texte "
+                                                                        "bleiben deutsch.")
+                                    .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), language.unknownAsked)));
     }
     return application;
 }

@@ -11,12 +11,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <utility>
 
@@ -29,23 +27,16 @@ QString picturesFolder()
     return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
-// The file dialog's own texts in German where Qt's translation is installed; the texts a user
-// needs to save are set by hand in any case.
-void loadGermanDialogTexts()
+QString text(const char* german)
 {
-    static bool loaded = false;
-    if (std::exchange(loaded, true))
-        return;
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    return QCoreApplication::translate("platform", german);
 }
 
 void showSaveFailure(QWidget* window, const QString& path, const QString& why)
 {
     auto* box = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("Bild speichern"),
-        QStringLiteral("Das Bild wurde nicht gespeichert:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), why),
+        QMessageBox::Warning, text(QT_TRANSLATE_NOOP("platform", "Bild speichern")),
+        text(QT_TRANSLATE_NOOP("platform", "Das Bild wurde nicht gespeichert:\n%1\n\n%2")).arg(QDir::toNativeSeparators(path), why),
         QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -74,18 +65,18 @@ QString writePicture(const QImage& image, const QString& path)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        return QStringLiteral("Das Bild ließ sich nicht als PNG umwandeln.");
+        return text(QT_TRANSLATE_NOOP("platform", "Das Bild ließ sich nicht als PNG umwandeln."));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         // Qt reports a folder closed to writing as a plain failure to open: the folder tells.
         const QFileInfo folder(QFileInfo(path).absolutePath());
         return folder.isDir() && !folder.isWritable()
-            ? QStringLiteral("In diesen Ordner darf nicht geschrieben werden.")
-            : QStringLiteral("Die Datei lässt sich dort nicht anlegen.");
+            ? text(QT_TRANSLATE_NOOP("platform", "In diesen Ordner darf nicht geschrieben werden."))
+            : text(QT_TRANSLATE_NOOP("platform", "Die Datei lässt sich dort nicht anlegen."));
     }
     // Every byte is checked on its way to the disk: a full disk must not pass for a saved picture.
     if (file.write(png) != png.size() || !file.flush() || !file.commit())
-        return QStringLiteral("Die Datei ließ sich nicht vollständig schreiben; ist der Datenträger voll?");
+        return text(QT_TRANSLATE_NOOP("platform", "Die Datei ließ sich nicht vollständig schreiben; ist der Datenträger voll?"));
     return {};
 }
 
@@ -99,18 +90,17 @@ void saveWindowPicture(Form* window)
     }
     // Taken now, so that the file holds the moment the key was pressed.
     const QImage picture = windowPicture(window);
-    loadGermanDialogTexts();
-    auto* dialog = new QFileDialog(window, QStringLiteral("Bild speichern"));
+    auto* dialog = new QFileDialog(window, text(QT_TRANSLATE_NOOP("platform", "Bild speichern")));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilter(QStringLiteral("PNG-Bilder (*.png)"));
+    dialog->setNameFilter(text(QT_TRANSLATE_NOOP("platform", "PNG-Bilder (*.png)")));
     dialog->setDefaultSuffix(QStringLiteral("png"));
-    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Ordner:"));
-    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
-    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    dialog->setLabelText(QFileDialog::LookIn, text(QT_TRANSLATE_NOOP("platform", "Ordner:")));
+    dialog->setLabelText(QFileDialog::FileName, text(QT_TRANSLATE_NOOP("platform", "Dateiname:")));
+    dialog->setLabelText(QFileDialog::FileType, text(QT_TRANSLATE_NOOP("platform", "Dateityp:")));
+    dialog->setLabelText(QFileDialog::Accept, text(QT_TRANSLATE_NOOP("platform", "Speichern")));
+    dialog->setLabelText(QFileDialog::Reject, text(QT_TRANSLATE_NOOP("platform", "Abbrechen")));
     dialog->setDirectory(picturesFolder());
     dialog->selectFile(
         pictureFileName(QCoreApplication::applicationName(), window->lessonName(), QDateTime::currentDateTime()));

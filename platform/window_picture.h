@@ -25,7 +25,8 @@ void saveWindowPicture(Form* window);
 // "orvane-superposition-2026-12-08-1003.png"
 QString pictureFileName(const QString& program, const QString& window, const QDateTime& time);
 
-// Writes the image as PNG, whole or not at all; an empty result, or why it failed, in German.
+// Writes the image as PNG, whole or not at all; an empty result, or why it failed, in the
+// programs' language.
 QString writePicture(const QImage& image, const QString& path);
 
 } // namespace platform
