@@ -12,6 +12,14 @@ namespace platform {
 
 namespace {
 const QString layoutFamily = QStringLiteral("MS Sans Serif");
+const QString substitute = QStringLiteral("Liberation Sans");
+
+// Where the system has a font of the layout's name with other metrics (Windows' own bitmap font),
+// the substitute is asked for by its own name, so that every caption fits as laid out.
+QString requestedFamily()
+{
+    return windowsystem::bundledFontsLoaded() ? substitute : layoutFamily;
+}
 }
 
 void prepareApplication()
@@ -24,13 +32,13 @@ void initialiseApplication()
     // One look on every desktop, whatever theme the session has.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     windowsystem::loadBundledFonts();
-    QFont::insertSubstitutions(layoutFamily, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(layoutFamily, {substitute, QStringLiteral("DejaVu Sans")});
     QApplication::setFont(layoutFont(8.25, false));
 }
 
 QFont layoutFont(double pointSize, bool bold)
 {
-    QFont font(layoutFamily);
+    QFont font(requestedFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -26,8 +26,10 @@ bool displayNeeded();
 // with windows has none of its own on every system.
 void useStartingConsole();
 
-// Makes the fonts that come with the programs known, where the system lacks the layout's font.
+// Makes the fonts that come with the programs known, where the system lacks the layout's font;
+// whether any were.
 void loadBundledFonts();
+bool bundledFontsLoaded();
 
 // Makes what the program put on the clipboard outlive it: the program ends without Qt's own
 // shutdown, which would otherwise hand it over.

@@ -50,11 +50,20 @@ void useStartingConsole()
 
 // The layout's font is mapped to Liberation Sans, shipped beside the programs, so every caption
 // fits its control exactly as on Linux.
+namespace {
+bool fontsLoaded = false;
+}
+
 void loadBundledFonts()
 {
     const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
-        QFontDatabase::addApplicationFont(fonts.filePath(file));
+        fontsLoaded = QFontDatabase::addApplicationFont(fonts.filePath(file)) >= 0 || fontsLoaded;
+}
+
+bool bundledFontsLoaded()
+{
+    return fontsLoaded;
 }
 
 // Qt offers the clipboard's content on request only; the flush hands the content itself to the

@@ -172,6 +172,11 @@ void useStartingConsole() {}
 // Debian's Liberation and DejaVu fonts are installed with the programs.
 void loadBundledFonts() {}
 
+bool bundledFontsLoaded()
+{
+    return false;
+}
+
 // The freedesktop hand-over: the clipboard manager is asked to save the clipboard's content
 // (SAVE_TARGETS); it fetches the content from Qt's owner window, which Qt's own event handling
 // answers, and tells the requestor when it is done.
