@@ -99,13 +99,11 @@ void Form::fitToDesktop()
 }
 
 // A window manager that did not announce its frame before the window showed is taken at its word
-// once it has framed the window (on Wayland, Qt's own frame exists once the window shows): the
-// window is fitted anew.
+// once it has framed the window: the window is fitted anew.
 bool Form::event(QEvent* event)
 {
     const bool handled = Surface::event(event);
-    const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show;
-    if (placed && isVisible()) {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible()) {
         const QRect client = geometry();
         const QRect outer = frameGeometry();
         const QMargins frame(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
