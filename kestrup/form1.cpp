@@ -59,7 +59,7 @@ platform::Frame* switchFrame(const QString& caption, QWidget* window, double lef
 
 Form1::Form1(QWidget* parent) : platform::Form(parent)
 {
-    setWindowTitle(QStringLiteral("Zeigerdarstellung für zwei Wellen"));
+    setWindowTitle(tr("Zeigerdarstellung für zwei Wellen"));
     setLessonHelp(QStringLiteral("zwei-wellen"), helpPage());
     setFont(platform::layoutFont(8.25));
     canvas().setBackColor(platform::windowBackgroundColour());
@@ -68,13 +68,13 @@ Form1::Form1(QWidget* parent) : platform::Form(parent)
     // Laid out in twips; Load moves the frames, buttons and boxes into the window's own units.
     createParameterFrame();
     createSwitchFrames();
-    command1 = new platform::Button(QStringLiteral("Halt/Weiter"), this);
+    command1 = new platform::Button(tr("Halt/Weiter"), this);
     platform::placeInUnits(command1, 2760, 1800, 2295, 615);
-    Command2 = new platform::Button(QStringLiteral("Ende"), this);
+    Command2 = new platform::Button(tr("Ende"), this);
     platform::placeInUnits(Command2, 5040, 1800, 2175, 615);
     Text4 = new platform::TextBox(QStringLiteral("Text4"), this);
     platform::placeInUnits(Text4, 1080, 3360, 855, 615);
-    Text4->setAccessibleName(QStringLiteral("Gangdifferenz ds"));
+    Text4->setAccessibleName(tr("Gangdifferenz ds"));
     createChainBox();
 
     connect(command1, &platform::Button::click, this, &Form1::onCommand1Click);
@@ -96,19 +96,19 @@ Form1::Form1(QWidget* parent) : platform::Form(parent)
 
 void Form1::createParameterFrame()
 {
-    Frame4 = new platform::Frame(QStringLiteral("Parameter"), this);
+    Frame4 = new platform::Frame(tr("Parameter"), this);
     fillGrey(Frame4);
     platform::placeInUnits(Frame4, 0, 0, 2775, 2415);
     Frame4->setFont(platform::layoutFont(12));
-    Label4 = parameterLabel(QStringLiteral("Frequenz"), Frame4, 360, 360, 1335, 255);
+    Label4 = parameterLabel(tr("Frequenz"), Frame4, 360, 360, 1335, 255);
     HScroll4 = new platform::Slider({.min = 1, .max = 20, .value = 9, .smallChange = 1, .largeChange = 1}, Frame4);
     platform::placeInUnits(HScroll4, 240, 600, 1215, 255);
     Text1 = valueBox(QStringLiteral("Text1"), Frame4, 600);
-    Label5 = parameterLabel(QStringLiteral("Wellenlänge"), Frame4, 360, 960, 1095, 255);
+    Label5 = parameterLabel(tr("Wellenlänge"), Frame4, 360, 960, 1095, 255);
     HScroll5 = new platform::Slider({.min = 5, .max = 20, .value = 10, .smallChange = 1, .largeChange = 1}, Frame4);
     platform::placeInUnits(HScroll5, 240, 1200, 1215, 255);
     Text2 = valueBox(QStringLiteral("Text2"), Frame4, 1200);
-    Label6 = parameterLabel(QStringLiteral("Gangdifferenz"), Frame4, 360, 1560, 1455, 255);
+    Label6 = parameterLabel(tr("Gangdifferenz"), Frame4, 360, 1560, 1455, 255);
     HScroll6 = new platform::Slider({.min = 0, .max = 12, .value = 0, .smallChange = 1, .largeChange = 1}, Frame4);
     platform::placeInUnits(HScroll6, 240, 1800, 1215, 255);
     Text3 = valueBox(QStringLiteral("Text3"), Frame4, 1800);
@@ -123,32 +123,32 @@ void Form1::createParameterFrame()
 
 void Form1::createSwitchFrames()
 {
-    Frame5 = new platform::Frame(QStringLiteral("Darstellung"), this);
+    Frame5 = new platform::Frame(tr("Darstellung"), this);
     fillGrey(Frame5);
     platform::placeInUnits(Frame5, 2760, 0, 4455, 375);
     Frame5->setFont(platform::layoutFont(12));
 
-    Frame1 = switchFrame(QStringLiteral("Welle1"), this, 2760, 1455);
-    Check1 = switchBox(QStringLiteral("Punkte"), Frame1, 240, 1575, 375);
-    Check2 = switchBox(QStringLiteral("Zeiger"), Frame1, 480, 1575, 375);
-    Check7 = switchBox(QStringLiteral("Linie"), Frame1, 840, 855, 255);
+    Frame1 = switchFrame(tr("Welle1"), this, 2760, 1455);
+    Check1 = switchBox(tr("Punkte"), Frame1, 240, 1575, 375);
+    Check2 = switchBox(tr("Zeiger"), Frame1, 480, 1575, 375);
+    Check7 = switchBox(tr("Linie"), Frame1, 840, 855, 255);
     Check7->setChecked(true);
 
-    Frame2 = switchFrame(QStringLiteral("Welle 2"), this, 4200, 1455);
-    Check3 = switchBox(QStringLiteral("Punkte"), Frame2, 240, 975, 375);
-    Check4 = switchBox(QStringLiteral("Zeiger"), Frame2, 480, 1335, 375);
-    Check8 = switchBox(QStringLiteral("Linie"), Frame2, 840, 855, 255);
+    Frame2 = switchFrame(tr("Welle 2"), this, 4200, 1455);
+    Check3 = switchBox(tr("Punkte"), Frame2, 240, 975, 375);
+    Check4 = switchBox(tr("Zeiger"), Frame2, 480, 1335, 375);
+    Check8 = switchBox(tr("Linie"), Frame2, 840, 855, 255);
 
-    Frame3 = switchFrame(QStringLiteral("Überlagerung"), this, 5640, 1575);
-    Check5 = switchBox(QStringLiteral("Punkte"), Frame3, 240, 1695, 375);
-    Check6 = switchBox(QStringLiteral("Zeiger"), Frame3, 480, 1335, 315);
-    Check9 = switchBox(QStringLiteral("Linie"), Frame3, 840, 735, 255);
+    Frame3 = switchFrame(tr("Überlagerung"), this, 5640, 1575);
+    Check5 = switchBox(tr("Punkte"), Frame3, 240, 1695, 375);
+    Check6 = switchBox(tr("Zeiger"), Frame3, 480, 1335, 315);
+    Check9 = switchBox(tr("Linie"), Frame3, 840, 735, 255);
 }
 
 void Form1::createChainBox()
 {
     Picture1 = new platform::PictureBox(this);
-    Picture1->setAccessibleName(QStringLiteral("Zeigerkette"));
+    Picture1->setAccessibleName(tr("Zeigerkette"));
     platform::placeInUnits(Picture1, 7200, 0, 6135, 3855);
     Picture1->setVisible(false);
 
@@ -159,9 +159,9 @@ void Form1::createChainBox()
     Label7 = new platform::Label(QStringLiteral("="), Picture1);
     Label7->setFont(platform::layoutFont(24));
     platform::placeInUnits(Label7, 4680, 120, 495, 375);
-    Label2 = new platform::Label(QStringLiteral("Mausklick verbirgt die Zeigerkette"), Picture1);
+    Label2 = new platform::Label(tr("Mausklick verbirgt die Zeigerkette"), Picture1);
     platform::placeInUnits(Label2, 120, 3240, 3975, 375);
-    Label3 = new platform::Label(QStringLiteral("Mausklick zeigt die Zeigerkette"), Picture1);
+    Label3 = new platform::Label(tr("Mausklick zeigt die Zeigerkette"), Picture1);
     platform::placeInUnits(Label3, 120, 2760, 3135, 375);
 }
 
@@ -256,7 +256,7 @@ void Form1::placeMarkerLabel()
     platform::setHeightInUnits(Text4, 100);
     platform::setLeftInUnits(Text4, restX1[0]);
     platform::setTopInUnits(Text4, -350);
-    Text4->setText(QStringLiteral(" ds = ") + platform::numberText(pathDifference));
+    Text4->setText(tr(" ds = %1").arg(platform::numberText(pathDifference)));
 }
 
 // The moving tick marks where wave 1 starts; the reference tick at x = 0 stands in the

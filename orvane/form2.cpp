@@ -36,47 +36,47 @@ platform::TextBox* columnTextBox(const QString& text, QWidget* parent)
 
 Form2::Form2(Program& program) : m_program(program)
 {
-    setWindowTitle(QStringLiteral("Superposition von Wellen - Phasenzeiger"));
+    setWindowTitle(tr("Superposition von Wellen - Phasenzeiger"));
     setLessonHelp(QStringLiteral("superposition"), help::superposition());
     setFont(platform::layoutFont(9.75));
     canvas().setBackColor(colours::windowGrey());
 
     // The left column in twips, placed while the window still measures itself in twips.
-    Command1 = new platform::Button(QStringLiteral("Start W1/Menu"), this);
+    Command1 = new platform::Button(tr("Start W1/Menu"), this);
     platform::placeInUnits(Command1, 240, 120, 1695, 495);
-    Label5 = columnLabel(QStringLiteral("off") + QString(37, QLatin1Char(' ')), this, Qt::AlignLeft);
+    Label5 = columnLabel(tr("off") + QString(37, QLatin1Char(' ')), this, Qt::AlignLeft);
     platform::placeInUnits(Label5, 2040, 240, 615, 255);
-    Command2 = new platform::Button(QStringLiteral("Welle 2 on/off"), this);
+    Command2 = new platform::Button(tr("Welle 2 on/off"), this);
     platform::placeInUnits(Command2, 240, 720, 1695, 495);
-    Label6 = columnLabel(QStringLiteral("off"), this, Qt::AlignLeft);
+    Label6 = columnLabel(tr("off"), this, Qt::AlignLeft);
     platform::placeInUnits(Label6, 2040, 840, 375, 255);
-    Command3 = new platform::Button(QStringLiteral("Summe on/off"), this);
+    Command3 = new platform::Button(tr("Summe on/off"), this);
     platform::placeInUnits(Command3, 240, 1320, 1695, 495);
-    Label7 = columnLabel(QStringLiteral("off"), this, Qt::AlignLeft);
+    Label7 = columnLabel(tr("off"), this, Qt::AlignLeft);
     platform::placeInUnits(Label7, 2040, 1440, 375, 255);
     HScroll1 = new platform::Slider({.min = 15, .max = 42, .value = 28, .smallChange = 1, .largeChange = 1}, this);
     platform::placeInUnits(HScroll1, 240, 1920, 1695, 495);
     Text1 = columnTextBox(QStringLiteral("28"), this);
     platform::placeInUnits(Text1, 2040, 2040, 375, 285);
-    label1 = columnLabel(QStringLiteral("Wellenlänge"), this, Qt::AlignHCenter);
+    label1 = columnLabel(tr("Wellenlänge"), this, Qt::AlignHCenter);
     platform::placeInUnits(label1, 240, 2520, 1815, 255);
     HScroll2 = new platform::Slider({.min = 800, .max = 1000, .value = 900, .smallChange = 1, .largeChange = 5}, this);
     platform::placeInUnits(HScroll2, 240, 2880, 1695, 495);
     Text3 = columnTextBox(QStringLiteral("1"), this);
     platform::placeInUnits(Text3, 2040, 3000, 495, 285);
-    Label2 = columnLabel(QStringLiteral("Geschwindigkeit"), this, Qt::AlignHCenter);
+    Label2 = columnLabel(tr("Geschwindigkeit"), this, Qt::AlignHCenter);
     platform::placeInUnits(Label2, 240, 3480, 1695, 375);
     HScroll3 = new platform::Slider({.min = 0, .max = 50, .value = 7, .smallChange = 1, .largeChange = 1}, this);
     platform::placeInUnits(HScroll3, 240, 3960, 1695, 495);
     Text2 = columnTextBox(QStringLiteral("7"), this);
     platform::placeInUnits(Text2, 2040, 4080, 375, 285);
-    Label3 = columnLabel(QStringLiteral("Phasenverschiebung"), this, Qt::AlignHCenter);
+    Label3 = columnLabel(tr("Phasenverschiebung"), this, Qt::AlignHCenter);
     platform::placeInUnits(Label3, 120, 4560, 1935, 375);
 
     // The surfaces are placed by the Load handler; what lies inside them gets its laid-out size
     // in twips now, before they have scales of their own.
     Picture1 = new platform::PictureBox(this);
-    Label4 = new platform::Label(QStringLiteral("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "), Picture1);
+    Label4 = new platform::Label(tr("Mausklick an einer Stelle der Wellen zeigt Vektorsumme "), Picture1);
     platform::placeInUnits(Label4, 120, 0, 5895, 375);
 
     Picture2 = new platform::PictureBox(this);
@@ -86,9 +86,9 @@ Form2::Form2(Program& program) : m_program(program)
     Command5 = new platform::Button(QStringLiteral("---->"), Picture2);
     Command5->setFont(platform::layoutFont(12));
     platform::placeInUnits(Command5, 0, 0, 855, 375);
-    Command4 = new platform::Button(QStringLiteral("Vektorsumme W1+W2"), Picture2);
+    Command4 = new platform::Button(tr("Vektorsumme W1+W2"), Picture2);
     platform::placeInUnits(Command4, 0, 0, 2775, 375);
-    Label8 = new platform::Label(QStringLiteral("Zeiger W1 und W2"), Picture2);
+    Label8 = new platform::Label(tr("Zeiger W1 und W2"), Picture2);
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     platform::placeInUnits(Label8, 0, 0, 2655, 255);
 
@@ -96,8 +96,8 @@ Form2::Form2(Program& program) : m_program(program)
     platform::nameAfter(label1, {HScroll1, Text1});
     platform::nameAfter(Label2, {HScroll2, Text3});
     platform::nameAfter(Label3, {HScroll3, Text2});
-    Picture1->setAccessibleName(QStringLiteral("Wellen"));
-    Picture2->setAccessibleName(QStringLiteral("Phasenzeiger"));
+    Picture1->setAccessibleName(tr("Wellen"));
+    Picture2->setAccessibleName(tr("Phasenzeiger"));
 
     connect(Command1, &platform::Button::click, this, &Form2::onCommand1Click);
     connect(Command2, &platform::Button::click, this, &Form2::onCommand2Click);
@@ -184,13 +184,13 @@ void Form2::onCommand1Click()
 {
     halted = static_cast<std::int16_t>(1 - halted);
     if (halted == 0) {
-        Label5->setText(QStringLiteral("W1 on"));
-        Command1->setText(QStringLiteral("Menu"));
+        Label5->setText(tr("W1 on"));
+        Command1->setText(tr("Menu"));
         animateWaves();
     } else {
-        Label5->setText(QStringLiteral("off"));
+        Label5->setText(tr("off"));
         halted = 1;
-        Command1->setText(QStringLiteral("Start/W1"));
+        Command1->setText(tr("Start/W1"));
         hide();
         m_program.form1().show();
     }
@@ -199,13 +199,13 @@ void Form2::onCommand1Click()
 void Form2::onCommand2Click()
 {
     wave2Off = static_cast<std::int16_t>(1 - wave2Off);
-    Label6->setText(wave2Off == 0 ? QStringLiteral("on") : QStringLiteral("off"));
+    Label6->setText(wave2Off == 0 ? tr("on") : tr("off"));
 }
 
 void Form2::onCommand3Click()
 {
     sumOff = static_cast<std::int16_t>(1 - sumOff);
-    Label7->setText(sumOff == 0 ? QStringLiteral("on") : QStringLiteral("off"));
+    Label7->setText(sumOff == 0 ? tr("on") : tr("off"));
 }
 
 void Form2::onCommand4Click()
@@ -213,11 +213,11 @@ void Form2::onCommand4Click()
     vectorSumMode = static_cast<std::int16_t>(1 - vectorSumMode);
     if (vectorSumMode == 1) {
         singlePhasorMode = 0;
-        Label8->setText(QStringLiteral("Vektorsumme W1 + W2"));
-        Command4->setText(QStringLiteral("Zeiger W1 und W2"));
+        Label8->setText(tr("Vektorsumme W1 + W2"));
+        Command4->setText(tr("Zeiger W1 und W2"));
     } else {
-        Label8->setText(QStringLiteral("Zeiger W1 und W2"));
-        Command4->setText(QStringLiteral("Vektorsumme W1 + W2"));
+        Label8->setText(tr("Zeiger W1 und W2"));
+        Command4->setText(tr("Vektorsumme W1 + W2"));
         singlePhasorMode = 1;
     }
 }

@@ -28,7 +28,7 @@ platform::Label* captionLabel(const QString& caption, QWidget* parent)
 
 Form3::Form3(Program& program) : m_program(program)
 {
-    setWindowTitle(QStringLiteral(" Huygen-Fresnel Prinzip und Zeigerdarstellung"));
+    setWindowTitle(tr(" Huygen-Fresnel Prinzip und Zeigerdarstellung"));
     setLessonHelp(QStringLiteral("huygens"), help::huygens());
     setResizable(true);
     setFont(platform::layoutFont(8.25));
@@ -43,21 +43,21 @@ Form3::Form3(Program& program) : m_program(program)
     platform::placeInUnits(HScroll3, 1800, 0, 1335, 375);
     Text3 = new platform::TextBox(QStringLiteral("Text3"), this);
     platform::placeInUnits(Text3, 3120, 0, 375, 375);
-    Command3 = new platform::Button(QStringLiteral("Menu"), this);
+    Command3 = new platform::Button(tr("Menu"), this);
     platform::placeInUnits(Command3, 3600, 0, 1215, 375);
 
-    Label1 = captionLabel(QStringLiteral("Zahl der Elementarwellen"), this);
+    Label1 = captionLabel(tr("Zahl der Elementarwellen"), this);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
     platform::placeInUnits(Label1, 0, 360, 1695, 735);
-    Label2 = captionLabel(QStringLiteral("Wellenlänge"), this);
+    Label2 = captionLabel(tr("Wellenlänge"), this);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     platform::placeInUnits(Label2, 1800, 360, 1695, 375);
-    Label5 = captionLabel(QStringLiteral("Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"), this);
+    Label5 = captionLabel(tr("Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"), this);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::placeInUnits(Label5, 4920, 0, 8055, 255);
     Frame1 = new platform::Frame(
-        QStringLiteral("Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"), this);
+        tr("Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"), this);
     // Opaque like the labels, so that the field's circles do not run through the caption.
     Frame1->setAutoFillBackground(true);
     platform::placeInUnits(Frame1, 4800, 240, 7935, 255);
@@ -65,19 +65,19 @@ Form3::Form3(Program& program) : m_program(program)
     Picture3 = new platform::PictureBox(this);
     Picture3->setBorder(false);
     platform::placeInUnits(Picture3, 3960, 840, 4455, 3615);
-    Label3 = captionLabel(QStringLiteral("Zeiger und respektive Vektorsumme"), Picture3);
+    Label3 = captionLabel(tr("Zeiger und respektive Vektorsumme"), Picture3);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setWordWrap(true);
     platform::placeInUnits(Label3, 120, 0, 4215, 735);
-    Command2 = new platform::Button(QStringLiteral("Cls"), Picture3);
+    Command2 = new platform::Button(tr("Cls"), Picture3);
     platform::placeInUnits(Command2, 3360, 3240, 495, 375);
     Picture3->hide();
 
     Picture1 = new platform::PictureBox(this);
     platform::placeInUnits(Picture1, 120, 7800, 6975, 2895);
-    Command1 = new platform::Button(QStringLiteral("Cls"), Picture1);
+    Command1 = new platform::Button(tr("Cls"), Picture1);
     platform::placeInUnits(Command1, 0, 0, 855, 375);
-    Label4 = captionLabel(QStringLiteral("Amplitudenverteilung"), Picture1);
+    Label4 = captionLabel(tr("Amplitudenverteilung"), Picture1);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::placeInUnits(Label4, 2160, 0, 2895, 375);
     // The plot's own scale, set after its controls are placed in its twips.
@@ -92,7 +92,7 @@ Form3::Form3(Program& program) : m_program(program)
     platform::nameAfter(Label1, {HScroll2, Text2});
     platform::nameAfter(Label2, {HScroll3, Text3});
     platform::nameAfter(Label4, {Picture1});
-    Picture3->setAccessibleName(QStringLiteral("Phasenzeiger"));
+    Picture3->setAccessibleName(tr("Phasenzeiger"));
 
     connect(HScroll2, &platform::Slider::change, this, &Form3::onHScroll2Change);
     connect(HScroll3, &platform::Slider::change, this, &Form3::onHScroll3Change);

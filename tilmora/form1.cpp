@@ -50,7 +50,7 @@ platform::Button* button(const QString& caption, QWidget* parent, double top, do
 
 form1::form1()
 {
-    setWindowTitle(QStringLiteral("Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"));
+    setWindowTitle(tr("Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"));
     setLessonHelp(QStringLiteral("interferenz"), helpPage());
     setFont(platform::layoutFont(13.5));
     canvas().setBackColor(colours::black());
@@ -73,18 +73,19 @@ form1::form1()
 // The controls as laid out, in the window's twips: the window has no scale of its own yet.
 void form1::placeControls()
 {
-    Label1 = windowLabel(QStringLiteral("    Wellenlänge"), this, 18);
+    Label1 = windowLabel(tr("    Wellenlänge"), this, 18);
     platform::placeInUnits(Label1, 360, 480, 3255, 735);
     HScroll1 = new platform::Slider({.min = 15, .max = 40, .value = 30, .smallChange = 1, .largeChange = 1}, this);
     platform::placeInUnits(HScroll1, 360, 1320, 3255, 735);
-    Label7 = windowLabel(QStringLiteral(" 300 ....Nanometer....800"), this, 13.5);
+    Label7 = windowLabel(tr(" 300 ....Nanometer....800"), this, 13.5);
     platform::placeInUnits(Label7, 360, 2160, 3255, 975);
 
-    Label2 = windowLabel(QStringLiteral("    Zeitdehnung"), this, 18);
+    Label2 = windowLabel(tr("    Zeitdehnung"), this, 18);
     platform::placeInUnits(Label2, 3840, 480, 3255, 735);
     HScroll2 = new platform::Slider({.min = 1, .max = 1000, .value = 1, .smallChange = 1, .largeChange = 1}, this);
     platform::placeInUnits(HScroll2, 3840, 1320, 3255, 735);
-    Label4 = windowLabel(QStringLiteral("ca.10  ........10    fach"), this, 18);
+    //: The exponents 14 and 17 are labels laid over the text right after its two "10"s: keep both 10s.
+    Label4 = windowLabel(tr("ca.10  ........10    fach"), this, 18);
     platform::placeInUnits(Label4, 3840, 2160, 3255, 975);
     // The exponents are separate labels laid over the scale's text, behind its two "10"s.
     Label5 = windowLabel(QStringLiteral("14"), this, 9.75);
@@ -98,16 +99,18 @@ void form1::placeControls()
     Text1 = new platform::TextBox(QStringLiteral("0"), this);
     Text1->setBackColor(colours::valueBox());
     platform::placeInUnits(Text1, 3840, 3240, 3255, 855);
-    Label3 = windowLabel(QStringLiteral("Gangdifferenz in Wellenlänge bzw. Grad"), this, 18);
+    Label3 = windowLabel(tr("Gangdifferenz in Wellenlänge bzw. Grad"), this, 18);
     platform::placeInUnits(Label3, 360, 4200, 6735, 735);
     fitOnOneLine(Label3);
 
-    Command3 = button(QStringLiteral("Start/Stopp"), this, 480, 615);
-    Command1 = button(QStringLiteral("Welle 2 on/off"), this, 1200, 615);
-    Command5 = button(QStringLiteral("Summe  on/off"), this, 1920, 615);
-    Command2 = button(QStringLiteral("Farbe     on/off"), this, 2640, 615);
-    Command6 = button(QStringLiteral("  Phasenzeiger        W1 und W2"), this, 3360, 735);
-    Command7 = button(QStringLiteral("  Phasenzeiger           Summe"), this, 4200, 735);
+    Command3 = button(tr("Start/Stopp"), this, 480, 615);
+    Command1 = button(tr("Welle 2 on/off"), this, 1200, 615);
+    Command5 = button(tr("Summe  on/off"), this, 1920, 615);
+    Command2 = button(tr("Farbe     on/off"), this, 2640, 615);
+    //: The blanks break the caption into two lines on the button.
+    Command6 = button(tr("  Phasenzeiger        W1 und W2"), this, 3360, 735);
+    //: The blanks break the caption into two lines on the button.
+    Command7 = button(tr("  Phasenzeiger           Summe"), this, 4200, 735);
     Label10 = indicator(this, 480);
     Label11 = indicator(this, 1200);
     Label12 = indicator(this, 1920);
@@ -124,7 +127,7 @@ void form1::placeControls()
     Picture2->canvas().setBackColor(colours::black());
     platform::placeInUnits(Picture2, 10560, 960, 4335, 4575);
     // Placed in Picture2's twips; its scale set at load moves neither of them.
-    Text2 = new platform::TextBox(QStringLiteral("             W1 oder W2\n"), Picture2, true);
+    Text2 = new platform::TextBox(tr("             W1 oder W2\n"), Picture2, true);
     Text2->setForeColor(colours::waveSwatchCaption());
     platform::placeInUnits(Text2, 120, 0, 4095, 2175);
     Text2->hide();
@@ -142,16 +145,17 @@ void form1::placeControls()
     platform::nameAfter(Label1, {HScroll1});
     platform::nameAfter(Label2, {HScroll2});
     platform::nameAfter(Label3, {HScroll3, Text1});
-    Text4->setAccessibleName(QStringLiteral("Bildunterschrift"));
-    Text2->setAccessibleName(QStringLiteral("Farbreiz W1 oder W2"));
-    Text3->setAccessibleName(QStringLiteral("Farbreiz W1+W2"));
-    Picture1->setAccessibleName(QStringLiteral("Wellen"));
-    Picture2->setAccessibleName(QStringLiteral("Phasenzeiger"));
+    Text4->setAccessibleName(tr("Bildunterschrift"));
+    Text2->setAccessibleName(tr("Farbreiz W1 oder W2"));
+    Text3->setAccessibleName(tr("Farbreiz W1+W2"));
+    Picture1->setAccessibleName(tr("Wellen"));
+    Picture2->setAccessibleName(tr("Phasenzeiger"));
     const std::pair<platform::Label*, platform::Button*> indicators[] = {{Label10, Command3}, {Label11, Command1},
                                                                          {Label12, Command5}, {Label13, Command2},
                                                                          {Label14, Command6}, {Label8, Command7}};
     for (const auto& [light, button] : indicators)
-        light->setAccessibleName(QStringLiteral("Anzeige ") + button->text().simplified());
+        //: An indicator light, named after its button's caption (%1).
+        light->setAccessibleName(tr("Anzeige %1").arg(button->text().simplified()));
 }
 
 void form1::onLoad()
@@ -199,7 +203,7 @@ void form1::onLoad()
     phasorsOff = 1;
     phasorSumOff = 1;
 
-    Text1->setText(QStringLiteral("0 Wellenl. oder   0°"));
+    Text1->setText(tr("0 Wellenl. oder   0°"));
 
     for (std::int16_t i = 0; i <= pointCount - 1; ++i) {
         wave1X[i] = wave2X[i] = sumTraceX[i] = i * pointSpacing;
@@ -246,8 +250,8 @@ void form1::showPathDifference()
     const std::int16_t degreesTimesWavelength = static_cast<std::int16_t>(pathDifference * 360);
     pathDegrees = static_cast<std::int16_t>(platform::intFloor(double(degreesTimesWavelength) / wavelength));
     const double inWavelengths = platform::intFloor(double(pathDifference) / wavelength * 100 + 0.5) / 100;
-    Text1->setText(platform::numberText(inWavelengths) + QStringLiteral(" Wellenl. oder  ")
-                   + platform::numberText(int(pathDegrees)) + QStringLiteral("°"));
+    Text1->setText(tr("%1 Wellenl. oder  %2°")
+                       .arg(platform::numberText(inWavelengths), platform::numberText(int(pathDegrees))));
 }
 
 void form1::onCommand3Click()
@@ -255,8 +259,8 @@ void form1::onCommand3Click()
     halted = static_cast<std::int16_t>(1 - halted);
     if (halted == 0) {
         Label10->setBackColor(colours::on());
-        Text4->setText(wave2Off == 0 ? QStringLiteral("        Wellen W1 und W2")
-                                     : QStringLiteral("                 Welle W1"));
+        Text4->setText(wave2Off == 0 ? tr("        Wellen W1 und W2")
+                                     : tr("                 Welle W1"));
     } else {
         Label10->setBackColor(colours::off());
         Text4->setText(QString());
@@ -272,9 +276,9 @@ void form1::onCommand1Click()
     wave2Off = static_cast<std::int16_t>(1 - wave2Off);
     if (wave2Off == 0) {
         Label11->setBackColor(colours::on());
-        Text4->setText(QStringLiteral("          Wellen W1 und W2"));
+        Text4->setText(tr("          Wellen W1 und W2"));
         if (phasorsOff == 0)
-            Text4->setText(QStringLiteral("   Phasenzeiger von W1und W2"));
+            Text4->setText(tr("   Phasenzeiger von W1und W2"));
     } else {
         Label11->setBackColor(colours::off());
         Text4->setText(QString());
@@ -286,7 +290,7 @@ void form1::onCommand5Click()
     sumOff = static_cast<std::int16_t>(1 - sumOff);
     if (sumOff == 0) {
         Label12->setBackColor(colours::on());
-        Text4->setText(QStringLiteral("      Wellen W1, W2 und W1+W2"));
+        Text4->setText(tr("      Wellen W1, W2 und W1+W2"));
     } else {
         Label12->setBackColor(colours::off());
         Text4->setText(QString());
@@ -317,7 +321,7 @@ void form1::onCommand2Click()
     Text2->setVisible(Text2->isHidden());
     if (!Text2->isHidden()) {
         Text3->show();
-        Text4->setText(QStringLiteral("          Farbreiz der Wellen"));
+        Text4->setText(tr("          Farbreiz der Wellen"));
         showOnly(Display::Swatches);
         drawMarker(QColor());
     } else {
@@ -334,8 +338,8 @@ void form1::onCommand6Click()
     phasorsOff = static_cast<std::int16_t>(1 - phasorsOff);
     if (phasorsOff == 0) {
         showOnly(Display::Phasors);
-        Text4->setText(wave2Off == 1 ? QStringLiteral("       Phasenzeiger von W1")
-                                     : QStringLiteral("  Phasenzeiger von W1 und W2"));
+        Text4->setText(wave2Off == 1 ? tr("       Phasenzeiger von W1")
+                                     : tr("  Phasenzeiger von W1 und W2"));
     } else {
         Label14->setBackColor(colours::off());
         Text4->setText(QString());

@@ -66,7 +66,7 @@ void form1::drawSinglePhasors()
 void form1::drawPhasorSum()
 {
     platform::Canvas& c = Picture2->canvas();
-    Text4->setText(QStringLiteral("Summenbildung mit Phasenzeigern"));
+    Text4->setText(tr("Summenbildung mit Phasenzeigern"));
     c.cls();
     c.setDrawWidth(thickPen);
     tip1X = static_cast<float>(chainScale * phasor1X);

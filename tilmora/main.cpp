@@ -9,11 +9,12 @@
 #include <QApplication>
 
 namespace {
-constexpr std::string_view help =
-    R"(Tilmora zeigt die Interferenz zweier kohärenter Wellen als Balken, die Phasenzeiger an der
+// Marked for lupdate only: the text is translated in context "main" once the application exists.
+constexpr std::string_view help = QT_TRANSLATE_NOOP(
+    "main", R"(Tilmora zeigt die Interferenz zweier kohärenter Wellen als Balken, die Phasenzeiger an der
 Spalte unter der Maus und mit „Farbe“ die Farbe einer Wellenlänge zwischen 300 und 800 nm,
 die der Gangunterschied in der Summe aufhellt oder abdunkelt.
-)";
+)");
 }
 
 int main(int argc, char** argv)
