@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace platform::windowsystem {
@@ -106,11 +107,17 @@ QMargins askForFrameExtents(xcb_connection_t* connection, xcb_window_t root)
     xcb_destroy_window(connection, probe);
     if (answer.size() < 4)
         return {};
-    // The property holds left, right, top, bottom in the screen's device pixels; a fraction of a
-    // logical pixel counts whole, so that a fitted window never reaches past the work area.
+    // The property holds left, right, top, bottom in the screen's device pixels. Each pair is
+    // rounded up as a whole, so that a fitted window never reaches past the work area and loses
+    // at most one logical pixel to the rounding.
     const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
-    const auto logical = [ratio](uint32_t devicePixels) { return int(std::ceil(devicePixels / ratio)); };
-    return QMargins(logical(answer[0]), logical(answer[2]), logical(answer[1]), logical(answer[3]));
+    const auto logical = [ratio](uint32_t first, uint32_t second) {
+        const int before = int(std::floor(first / ratio));
+        return std::pair{before, int(std::ceil((first + second) / ratio)) - before};
+    };
+    const auto [left, right] = logical(answer[0], answer[1]);
+    const auto [top, bottom] = logical(answer[2], answer[3]);
+    return QMargins(left, top, right, bottom);
 }
 
 // Sees the clipboard manager's notice that it has taken the clipboard's content.

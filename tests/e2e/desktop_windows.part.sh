@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 # On a projector-sized desktop with a window manager: every window lies inside the screen with its
-# frame, the Huygens–Fresnel field keeps its sources where its scale puts them, also after the
-# window is resized, and a second menu click brings an open window to the front.
+# frame, also at twice the scale (QT_SCALE_FACTOR=2) where it fills as much of it; the
+# Huygens–Fresnel field keeps its sources where its scale puts them, also after the window is
+# resized; a second menu click brings an open window to the front; F1's help lies inside the
+# screen, its key list wrapped without a horizontal scroll bar, and Esc closes it.
 
 menu="Huyghenssches Prinzip - Zeigerformalismus"
 huygens=" Huygen-Fresnel Prinzip und Zeigerdarstellung"
@@ -17,14 +19,42 @@ client_area() {
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
+# Also leaves the window's size with its frame in outer_w, outer_h (device pixels).
 expect_inside_screen() {
     local id x y w h l r t b
+    outer_w=0 outer_h=0
     id=$(window_id "$1") || { fail "no window \"$1\""; return; }
     sleep 0.5
     read -r x y w h < <(client_area "$id")
     IFS=', ' read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //')
+    outer_w=$((l + w + r)) outer_h=$((t + h + b))
     ((x - l >= 0 && y - t >= 0 && x + w + r <= screen_w && y + h + b <= screen_h)) ||
         fail "\"$1\" with its frame ($l $r $t $b) at ${w}x${h}+$x+$y lies past the ${screen_w}x${screen_h} screen"
+}
+
+# A horizontal scroll bar is a band of rows at the bottom of the help with no white in them;
+# text leaves white in every row, and the frame's line is one row or two.
+expect_no_horizontal_scroll_bar() {
+    local w h
+    import -window "$(window_id "$1")" "$work/help.png"
+    read -r w h < <(identify -format '%w %h\n' "$work/help.png")
+    local rows
+    rows=$(convert "$work/help.png" -crop "$((w - 60))x24+20+$((h - 24))" +repage -depth 8 txt:- |
+        awk -F'[,:]' 'NR > 1 { seen[$2] = 1; if (/#FFFFFF/) white[$2] = 1 }
+            END { for (r in seen) if (!(r in white)) n++; print n + 0 }')
+    ((rows <= 2)) || fail "\"$1\": a scroll bar at its bottom ($rows rows without white)"
+}
+
+check_help() {
+    local help="Hilfe – $1"
+    xdotool windowactivate --sync "$(window_id "$1")"
+    xdotool key F1
+    expect_inside_screen "$help"
+    ((outer_w > 0)) || return 0
+    expect_no_horizontal_scroll_bar "$help"
+    xdotool windowactivate --sync "$(window_id "$help")"
+    xdotool key Escape
+    expect_no_window "$help"
 }
 
 # The middle source is a dot of five pixels round the pixel of the field's (0, 0): black two pixels
@@ -76,7 +106,57 @@ for program in kestrup tilmora; do
     pid=$!
     title=${!program}
     expect_inside_screen "$title"
+    if [[ $program == kestrup ]]; then read -r single_w single_h <<<"$outer_w $outer_h"; fi
     screenshot "desktop-$program"
+    check_help "$title"
     close_window "$title"
     expect_exit $pid "closing $program"
+done
+
+# Kestrup is sized from the screen in both directions: at twice the scale its frame, in device
+# pixels, must fill as much of it as at scale 1.
+QT_SCALE_FACTOR=2 "$build/kestrup/kestrup" &
+pid=$!
+expect_inside_screen "$kestrup"
+((single_w - outer_w <= 2 && single_h - outer_h <= 2)) ||
+    fail "Kestrup at scale 2 with its frame is ${outer_w}x${outer_h}, at scale 1 ${single_w}x${single_h}"
+close_window "$kestrup"
+expect_exit $pid "closing Kestrup at scale 2"
+
+# A Wayland compositor beside the X server, as on a Wayland desktop with XWayland: the programs
+# take X11, where the window manager frames them, and their first windows fit the screen.
+# Without a compositor, a program told to use Wayland says so in one line and ends with status 1.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+if ! command -v weston >/dev/null; then
+    echo "SKIP: weston is not installed, so nothing is checked beside a Wayland compositor (apt-get install weston qt6-wayland)"
+else
+    weston --backend=x11-backend.so --width=1280 --height=800 --socket=wellenlehre-e2e >"$work/weston.log" 2>&1 &
+    weston_pid=$!
+    for _ in $(seq 50); do
+        [[ -S "$XDG_RUNTIME_DIR/wellenlehre-e2e" ]] && break
+        sleep 0.1
+    done
+    [[ -S "$XDG_RUNTIME_DIR/wellenlehre-e2e" ]] || fail "weston did not start: $(tail -n 1 "$work/weston.log")"
+    for program in orvane kestrup tilmora; do
+        case $program in orvane) title=$menu ;; *) title=${!program} ;; esac
+        env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wellenlehre-e2e "$build/$program/$program" &
+        pid=$!
+        expect_inside_screen "$title"
+        if ((outer_w > 0)); then
+            close_window "$title"
+            expect_exit $pid "closing $program started beside Wayland"
+        else
+            kill "$pid"
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    kill "$weston_pid"
+fi
+for program in orvane kestrup tilmora; do
+    status=0
+    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wellenlehre-none timeout 10 "$build/$program/$program" \
+        2>"$work/no-compositor.txt" || status=$?
+    ((status == 1)) && grep -q "^$program braucht eine grafische Oberfläche" "$work/no-compositor.txt" ||
+        fail "$program on Wayland without a compositor: status $status, \"$(head -n 1 "$work/no-compositor.txt")\""
 done

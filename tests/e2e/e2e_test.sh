@@ -21,7 +21,9 @@ fi
 
 if [[ -z "${E2E_UNDER_XVFB:-}" ]]; then
     export E2E_UNDER_XVFB=1
-    exec xvfb-run -a -n "$server" -s "-screen 0 ${screen}x24 -dpi 96" "$0" "$@"
+    # -noreset: without a window manager no client stays connected between two programs, and a
+    # server that resets when the last one leaves refuses a program that starts meanwhile.
+    exec xvfb-run -a -n "$server" -s "-screen 0 ${screen}x24 -dpi 96 -noreset" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb

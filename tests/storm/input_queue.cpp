@@ -70,14 +70,19 @@ void InputQueue::releaseAll()
         release(button);
 }
 
-void InputQueue::key(QWidget* window, Qt::Key key)
+void InputQueue::key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QWindow* handle = window->windowHandle();
     if (!handle)
         return;
-    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
-    QWindowSystemInterface::handleKeyEvent<Queued>(handle, QEvent::KeyPress, key, Qt::NoModifier, text);
-    QWindowSystemInterface::handleKeyEvent<Queued>(handle, QEvent::KeyRelease, key, Qt::NoModifier, text);
+    // The text a keyboard gives with the key: a letter or the space, none with Ctrl.
+    QString text;
+    if (key == Qt::Key_Space)
+        text = QStringLiteral(" ");
+    else if (key >= Qt::Key_A && key <= Qt::Key_Z && modifiers == Qt::NoModifier)
+        text = QChar(u'a' + (key - Qt::Key_A));
+    QWindowSystemInterface::handleKeyEvent<Queued>(handle, QEvent::KeyPress, key, modifiers, text);
+    QWindowSystemInterface::handleKeyEvent<Queued>(handle, QEvent::KeyRelease, key, modifiers, text);
 }
 
 void InputQueue::close(QWidget* window)

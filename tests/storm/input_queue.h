@@ -22,7 +22,7 @@ public:
     void moveTo(QWidget* widget, QPoint at);
     void release(Qt::MouseButton button);
     void releaseAll();
-    void key(QWidget* window, Qt::Key key);
+    void key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void close(QWidget* window);
 
     Qt::MouseButtons held() const { return m_held; }

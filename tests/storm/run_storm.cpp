@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -47,6 +48,42 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const
 // went past 2 MiB.
 constexpr std::size_t stackBound = 1536 * 1024;
 
+// A close box ends the program at once, from whatever state the storm left it in.
+constexpr std::chrono::milliseconds closeBound{100};
+
+// Ctrl+S opens the save dialog in the pictures folder, and the dialog keeps its state in the
+// user's settings: a home of the storm's own keeps both out of the real one. Removed at the end.
+std::filesystem::path makeOwnHome()
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "storm-home-XXXXXX").string();
+    if (!mkdtemp(folder.data())) {
+        std::perror("storm: mkdtemp");
+        std::_Exit(1);
+    }
+    const std::filesystem::path home(folder);
+    std::filesystem::create_directories(home / "Pictures");
+    std::filesystem::create_directories(home / "runtime");
+    std::filesystem::permissions(home / "runtime", std::filesystem::perms::owner_all);
+    setenv("HOME", folder.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
+    setenv("XDG_PICTURES_DIR", (home / "Pictures").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home / "runtime").c_str(), 1);
+    return home;
+}
+
+// Pictures the save dialog wrote: none, as the storm never accepts it.
+int savedPictures(const std::filesystem::path& home)
+{
+    int found = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home)) {
+        if (entry.path().extension() == ".png")
+            ++found;
+    }
+    return found;
+}
+
 } // namespace
 
 int runStorm(int argc, char** argv, const Program& program)
@@ -56,6 +93,7 @@ int runStorm(int argc, char** argv, const Program& program)
                 static_cast<unsigned long long>(seed));
     std::fflush(stdout);
 
+    const std::filesystem::path home = makeOwnHome();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietPlatformNotes);
@@ -66,19 +104,29 @@ int runStorm(int argc, char** argv, const Program& program)
     // replay of a seed does not depend on the clock.
     platform::Pacer::setEnabled(false);
 
+    Storm* running = nullptr;
+    Watchdog watchdog(watchdogBound(), [seed, &running, &home] {
+        running->progress(stderr);
+        std::fprintf(stderr, "storm: seed %llu\n", static_cast<unsigned long long>(seed));
+        std::error_code ignored;
+        std::filesystem::remove_all(home, ignored);
+    });
+
     Settings settings;
     settings.seed = seed;
     settings.costlyPress = program.costlyPress;
     settings.costlyPressBudget = program.costlyPressBudget;
+    settings.closed = [&watchdog] {
+        watchdog.endWithin(closeBound,
+                           "the program did not end within " + std::to_string(closeBound.count()) + " ms of its close");
+    };
     Storm storm(settings);
-
-    const Watchdog watchdog(watchdogBound(), [seed, &storm] {
-        storm.progress(stderr);
-        std::fprintf(stderr, "storm: seed %llu\n", static_cast<unsigned long long>(seed));
-    });
+    running = &storm;
 
     // The program's own close ends the process; the storm reports just before.
-    platform::setEndHandler([&storm, &program] {
+    platform::setEndHandler([&storm, &program, &watchdog, &home] {
+        watchdog.disarm();
+        const auto sinceClose = std::chrono::steady_clock::now() - storm.closedAt();
         storm.report(stdout);
         if (program.report)
             program.report(stdout);
@@ -91,6 +139,25 @@ int runStorm(int argc, char** argv, const Program& program)
             std::printf("storm: FAIL: not every window had its share of actions\n");
             failed = true;
         }
+        if (storm.closedAt() != std::chrono::steady_clock::time_point{}) {
+            const double ms = std::chrono::duration<double, std::milli>(sinceClose).count();
+            std::printf("storm: ended %.1f ms after its close\n", ms);
+            if (ms > double(closeBound.count())) {
+                std::printf("storm: FAIL: the close took longer than %lld ms\n",
+                            static_cast<long long>(closeBound.count()));
+                failed = true;
+            }
+        }
+        if (!storm.usedTheLessonKeys()) {
+            std::printf("storm: FAIL: the storm did not go through the pause, the help and the save dialog\n");
+            failed = true;
+        }
+        if (const int saved = savedPictures(home); saved > 0) {
+            std::printf("storm: FAIL: %d pictures saved, though the save dialog was never accepted\n", saved);
+            failed = true;
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(home, ignored);
         if (storm.deepestStack() > stackBound) {
             std::printf("storm: FAIL: the stack grew deeper than %zu KiB\n", stackBound / 1024);
             failed = true;

@@ -3,10 +3,12 @@
 
 #include "storm.h"
 
+#include <platform/frame_boundary.h>
 #include <platform/surface.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -23,13 +25,14 @@ QString windowName(const QWidget* window)
     return QString::fromLatin1(window->metaObject()->className());
 }
 
-// Only what the user can see and use.
+// Only what the user can see and use, in the window itself: not in its help window or save
+// dialog, which are its children too (the dialog's "Speichern" must never be pressed).
 template<typename T>
 std::vector<T*> usable(QWidget* window)
 {
     std::vector<T*> found;
     for (T* widget : window->findChildren<T*>()) {
-        if (widget->isVisible() && widget->isEnabled())
+        if (widget->isVisible() && widget->isEnabled() && widget->window() == window)
             found.push_back(widget);
     }
     return found;
@@ -104,6 +107,13 @@ void Storm::tick()
     }
     if (chance(0.01))
         showAWindowBehind();
+    closeDialogs(0.1, false);
+    // A paused lesson goes on after a while: the storm runs mostly through the animations and
+    // now and then through their pause.
+    if (platform::FrameBoundary::instance().paused() && chance(0.1)) {
+        if (QWidget* window = chooseWindow())
+            m_input.key(window, Qt::Key_P);
+    }
     if (allWindowsHadTheirShare() || m_actions >= m_settings.maxActions) {
         finish();
         return;
@@ -170,6 +180,8 @@ void Storm::act(QWidget* window)
 {
     ++m_actions;
     ++m_actionsPerWindow[window];
+    if (platform::FrameBoundary::instance().paused())
+        ++m_pausedActions;
     for (QAbstractButton* button : usable<QAbstractButton>(window)) {
         if (!m_controlsSeen.count(button))
             m_controlsSeen[button] = windowName(window) + QStringLiteral(" \"") + button->text() + QLatin1Char('"');
@@ -321,9 +333,81 @@ void Storm::mouseOverSurface(QWidget* window)
 
 void Storm::pressKey(QWidget* window)
 {
-    static const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,     Qt::Key_Right, Qt::Key_Home,
-                                   Qt::Key_End, Qt::Key_PageUp,  Qt::Key_PageDown, Qt::Key_Space, Qt::Key_A};
-    m_input.key(window, keys[uniform(0, int(std::size(keys)) - 1)]);
+    struct Keystroke {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    };
+    // clang-format off
+    static const Keystroke keys[] = {
+        {Qt::Key_Tab}, {Qt::Key_Backtab}, {Qt::Key_Left}, {Qt::Key_Right}, {Qt::Key_Home}, {Qt::Key_End},
+        {Qt::Key_PageUp}, {Qt::Key_PageDown}, {Qt::Key_Space}, {Qt::Key_A},
+        // The lesson keys: pause, step (twice as often, also while nothing is paused), help, copy, save.
+        {Qt::Key_P}, {Qt::Key_Pause}, {Qt::Key_N}, {Qt::Key_N}, {Qt::Key_F1}, {Qt::Key_Escape},
+        {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_S, Qt::ControlModifier}};
+    // clang-format on
+    const Keystroke& stroke = keys[uniform(0, int(std::size(keys)) - 1)];
+    m_input.key(window, stroke.key, stroke.modifiers);
+}
+
+int Storm::closeDialogs(double p, bool modalOnly)
+{
+    // A close that has been handled either closed its dialog or met a second save dialog that
+    // blocks the first (two quick Ctrl+S): then it is tried again.
+    const bool handled = QWindowSystemInterface::windowSystemEventsQueued() == 0;
+    std::erase_if(m_dialogsClosing, [this, handled](const Closing& closing) {
+        if (closing.dialog && closing.dialog->isVisible())
+            return handled;
+        ++(closing.save ? m_saveDialogsClosed : m_helpWindowsClosed);
+        return true;
+    });
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (!dialog || !dialog->isVisible() || (modalOnly && dialog->windowModality() == Qt::NonModal))
+            continue;
+        ++open;
+        const auto closing = [dialog](const Closing& c) { return c.dialog == dialog; };
+        if (std::any_of(m_dialogsClosing.begin(), m_dialogsClosing.end(), closing) || !chance(p))
+            continue;
+        // Esc or the close box; either cancels. Nothing else reaches the dialog, so nothing is saved.
+        if (chance(0.5))
+            m_input.key(dialog, Qt::Key_Escape);
+        else
+            m_input.close(dialog);
+        m_dialogsClosing.push_back({dialog, qobject_cast<QFileDialog*>(dialog) != nullptr});
+    }
+    return open;
+}
+
+bool Storm::usedTheLessonKeys() const
+{
+    return m_pausedActions > 0 && m_saveDialogsClosed > 0 && m_helpWindowsClosed > 0;
+}
+
+void Storm::enterLastState(QWidget* window)
+{
+    // The close must end the program at once from any state a lesson leaves it in.
+    QStringList state;
+    const bool pause = chance(0.5);
+    if (pause != platform::FrameBoundary::instance().paused())
+        m_input.key(window, Qt::Key_P);
+    state << (pause ? QStringLiteral("paused") : QStringLiteral("running"));
+    if (pause && chance(0.5)) {
+        for (int steps = uniform(1, 3); steps > 0; --steps)
+            m_input.key(window, Qt::Key_N);
+        state << QStringLiteral("stepped");
+    }
+    if (chance(0.3)) {
+        m_input.key(window, Qt::Key_F1);
+        state << QStringLiteral("help open");
+    }
+    // The close then comes inside the scan's loop.
+    if (m_settings.costlyPress && m_settings.costlyPress(window, Qt::RightButton) && chance(0.5)) {
+        m_input.press(window, somewhere(window, false), Qt::RightButton);
+        m_input.release(Qt::RightButton);
+        state << QStringLiteral("a scan pressed");
+    }
+    m_lastState = state.join(QStringLiteral(", "));
 }
 
 void Storm::hideOrShow(QWidget* window)
@@ -357,17 +441,29 @@ void Storm::close()
     const std::vector<QWidget*> windows = visibleWindows();
     if (QWindowSystemInterface::windowSystemEventsQueued() > 0 || windows.empty())
         return;
+    // A save dialog blocks its window, close box included: the user cancels it first.
+    if (closeDialogs(1, true) > 0)
+        return;
+    if (!m_closeWindow || !m_closeWindow->isVisible()) {
+        m_closeWindow = windows[static_cast<std::size_t>(uniform(0, int(windows.size()) - 1))];
+        enterLastState(m_closeWindow);
+        return;
+    }
     m_closeQueued = true;
-    QWidget* window = windows[static_cast<std::size_t>(uniform(0, int(windows.size()) - 1))];
+    m_closedAt = std::chrono::steady_clock::now();
+    if (m_settings.closed)
+        m_settings.closed();
     // The end: the close box, or the window's "Ende" where it has one.
-    for (QAbstractButton* button : usable<QAbstractButton>(window)) {
+    for (QAbstractButton* button : usable<QAbstractButton>(m_closeWindow)) {
         if (endsTheProgram(button) && chance(0.5)) {
             m_input.press(button, somewhere(button, false), Qt::LeftButton);
             m_input.release(Qt::LeftButton);
+            m_lastState += QStringLiteral("; by \"Ende\"");
             return;
         }
     }
-    m_input.close(window);
+    m_input.close(m_closeWindow);
+    m_lastState += QStringLiteral("; by the close box");
 }
 
 std::vector<QString> Storm::unclickedControls() const
@@ -393,6 +489,10 @@ void Storm::report(std::FILE* out) const
     for (const auto& [window, count] : m_actionsPerWindow)
         std::fprintf(out, ", %s %d", qPrintable(windowName(window)), count);
     std::fprintf(out, "; %d costly presses\n", m_costlyPresses);
+    std::fprintf(out, "storm: %d actions while paused; %d save dialogs and %d help windows closed\n",
+                 m_pausedActions.load(), m_saveDialogsClosed, m_helpWindowsClosed);
+    std::fprintf(out, "storm: closed %s: %s\n", m_closeWindow ? qPrintable(windowName(m_closeWindow)) : "nothing",
+                 qPrintable(m_lastState));
     std::fprintf(out, "storm: deepest stack %.1f KiB\n", double(deepestStack()) / 1024);
 }
 

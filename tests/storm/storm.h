@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -19,6 +20,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QDialog;
 class QScrollBar;
 
 namespace storm {
@@ -33,13 +35,17 @@ struct Settings {
     // many of them the storm may cause: the storm is to stay within CI's time.
     std::function<bool(QWidget* window, Qt::MouseButton button)> costlyPress;
     int costlyPressBudget = 0;
+    // Called once the storm has queued the program's close.
+    std::function<void()> closed;
 };
 
 // A storm of random user actions, queued as window-system input while the program runs: clicks
 // on buttons and check boxes, slider drags and clicks, presses, drags and releases with every
-// mouse button over the drawing surfaces and far outside them, keys, hiding and showing
-// windows; at the end it closes the program by a close box or an "Ende" button. Every random
-// choice comes from the seed, so a seed replays the same actions.
+// mouse button over the drawing surfaces and far outside them, keys (the lesson keys too, whose
+// help window and save dialog it closes again by Esc or their close box, never saving), hiding
+// and showing windows; at the end it closes the program by a close box or an "Ende" button, in
+// a random state: paused, stepped, help open, a scan pressed. Every random choice comes from
+// the seed, so a seed replays the same actions.
 class Storm : public QObject {
 public:
     explicit Storm(Settings settings);
@@ -52,6 +58,9 @@ public:
     // Where the storm stands, safe to read from another thread (the watchdog's).
     void progress(std::FILE* out) const;
     bool gaveUp() const { return m_gaveUp; }
+    // Whether the actions went through the pause, the help window and the save dialog.
+    bool usedTheLessonKeys() const;
+    std::chrono::steady_clock::time_point closedAt() const { return m_closedAt; }
     // The deepest the stack went below the storm's start, in bytes.
     std::size_t deepestStack() const { return m_stackBase - m_stackLowest; }
 
@@ -68,6 +77,8 @@ private:
     void mouseOverSurface(QWidget* window);
     void pressKey(QWidget* window);
     void hideOrShow(QWidget* window);
+    int closeDialogs(double p, bool modalOnly);
+    void enterLastState(QWidget* window);
     void showAWindowBehind();
     void finish();
     void close();
@@ -94,6 +105,19 @@ private:
     std::atomic<bool> m_closing = false;
     bool m_closeQueued = false;
     bool m_gaveUp = false;
+    std::atomic<int> m_pausedActions = 0;
+    int m_saveDialogsClosed = 0;
+    int m_helpWindowsClosed = 0;
+    // Dialogs with a close queued; counted as closed once they are gone.
+    struct Closing {
+        QPointer<QDialog> dialog;
+        bool save = false;
+    };
+    std::vector<Closing> m_dialogsClosing;
+    // The window the storm closes, once it has been brought into its last state.
+    QPointer<QWidget> m_closeWindow;
+    QString m_lastState;
+    std::chrono::steady_clock::time_point m_closedAt;
     // The program's windows live as long as the process, so they can be keys.
     std::map<QWidget*, int> m_actionsPerWindow;
     // Every button and check box that showed, named for the report, and those clicked.

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace storm {
@@ -22,9 +23,18 @@ public:
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
 
+    // From now on the program must reach its end within `bound` (a close must end it at once),
+    // else the process fails with `what`.
+    void endWithin(std::chrono::milliseconds bound, std::string what);
+    // The program reached its end: nothing is timed any more.
+    void disarm();
+
 private:
     std::mutex m_mutex;
-    std::condition_variable m_stopped;
+    std::condition_variable m_changed;
+    std::chrono::steady_clock::time_point m_deadline;
+    std::string m_what;
+    bool m_armed = true;
     bool m_stop = false;
     std::thread m_thread;
 };
