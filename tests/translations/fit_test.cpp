@@ -184,7 +184,7 @@ std::string windowName(const ::testing::TestParamInfo<Window>& info)
     return names[static_cast<int>(info.param)];
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, TextFit,
+INSTANTIATE_TEST_SUITE_P(EveryWindow, TextFit,
                          ::testing::Values(Window::Menu, Window::Superposition, Window::Huygens, Window::TwoWaves,
                                            Window::Interference),
                          windowName);
