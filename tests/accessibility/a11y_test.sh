@@ -63,6 +63,33 @@ check_program tilmora : \
     "scroll bar${tab}Wellenlänge" "scroll bar${tab}Zeitdehnung" \
     "scroll bar${tab}Gangdifferenz in Wellenlänge bzw. Grad" "filler${tab}Wellen" "push button${tab}Start/Stopp" "push button${tab}Welle 2 on/off" "label${tab}    Wellenlänge"
 
+# In English no window shows a German text: the start menu, both simulations, Kestrup and Tilmora,
+# each with its help window open.
+check_english() {
+    local program=$1 setup=$2
+    LANG=en_US.UTF-8 LANGUAGE= "$build/$program/$program" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 1.5
+    eval "$setup"
+    xdotool key F1
+    sleep 1
+    /usr/bin/python3 -W ignore "$here/a11y_tree.py" "$program" >"$work_tree" || true
+    if ! /usr/bin/python3 "$here/german_left.py" "$here/../../translations/wellenlehre_en.ts" <"$work_tree" ||
+        ! grep -q "Help – " "$work_tree"; then
+        echo "FAIL: $program in English (setup: $setup)"
+        failures=$((failures + 1))
+    fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+work_tree=$(mktemp)
+check_english orvane :
+check_english orvane "xdotool mousemove 116 100 click 1; sleep 1"
+check_english orvane "xdotool mousemove 108 284 click 1; sleep 1.5"
+check_english kestrup :
+check_english tilmora :
+rm -f "$work_tree"
+
 if ((failures > 0)); then
     echo "$failures accessibility checks failed"
     exit 1
