@@ -1,0 +1,218 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+# The Windows programs from the portable folder under Wine, in a virtual X server of their own
+# (1280 × 1024, no window manager) and a Wine prefix of their own: each program's window shows
+# with its title and its first picture, one click on a control has its effect, the close box
+# ends the program with status 0; Kestrup once more with --lang en. The programs start with
+# DISPLAY cleared in their Windows environment (Wine's X11 driver keeps its own), so nothing
+# Windows lacks can make them work.
+#   e2e_smoke.sh <portable folder>   (SCREENSHOT_DIR=dir keeps windows-<program>.png there)
+set -euo pipefail
+if (($# != 1)) || [[ ! -f "$1/orvane.exe" ]]; then
+    echo "usage: e2e_smoke.sh <portable folder>" >&2
+    exit 2
+fi
+folder=$(cd "$1" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+# Its own server number, apart from the Linux e2e tests' 99 and 150.
+if [[ -z "${SMOKE_UNDER_XVFB:-}" ]]; then
+    export SMOKE_UNDER_XVFB=1
+    exec xvfb-run -a -n 170 -s "-screen 0 1280x1024x24 -dpi 96" "$0" "$@"
+fi
+
+wine=$(command -v wine64 || command -v wine) || { echo "FAIL: no wine64 or wine" >&2; exit 1; }
+work=$(mktemp -d)
+# HOME too: a fresh prefix links Desktop and Pictures to the user's own folders.
+export WINEPREFIX=$work/prefix HOME=$work/home WINEDEBUG=-all
+mkdir -p "$HOME"
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); }
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+
+# The close box's message; Xvfb has no window manager to send it.
+g++ -O1 -o "$work/close_window" "$source_dir/tests/e2e/close_window.cpp" -lX11
+# No Mono or Gecko: their download dialogs would wait for a click.
+WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i >/dev/null 2>&1
+wineserver -w
+
+# start <program> [arguments...]: sets pid to the Wine process that ends with the program.
+start() {
+    local command="$1.exe"
+    shift
+    (($# > 0)) && command+=" $*"
+    # "set X=&&" removes X from cmd's environment, which the program inherits. Wine takes the
+    # Windows display language from the Unix locale, and the programs follow it: German.
+    (cd "$folder" && exec env LC_ALL=de_DE.UTF-8 "$wine" cmd /c "set DISPLAY=&& $command" >"$work/out.txt" 2>&1) &
+    pid=$!
+}
+
+# The id of the visible window with this exact title; Wine's first start in a prefix is slow.
+# Compared in _NET_WM_NAME: Wine writes WM_NAME, which xdotool matches, in the Unix locale's
+# characters ("fur" for "für" under C.UTF-8).
+window_id() {
+    local id
+    for _ in $(seq 300); do
+        for id in $(xdotool search --onlyvisible --name '' 2>/dev/null || true); do
+            if [[ "$(xprop -id "$id" _NET_WM_NAME 2>/dev/null)" == "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ]]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Sets x0 y0 w h to the client area of a window: Wine's X window, which without a window manager
+# is the client area wherever Windows would put the frame.
+client() {
+    local info
+    info=$(xwininfo -id "$1")
+    x0=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    y0=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    w=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    h=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+
+screenshot() {
+    sleep "${1:-0.5}"
+    import -window root "$work/screen.png"
+}
+
+# Keeps the client area of the last screenshot as docs' picture windows-<name>.png.
+keep_picture() {
+    [[ -n "${SCREENSHOT_DIR:-}" ]] || return 0
+    mkdir -p "$SCREENSHOT_DIR"
+    convert "$work/screen.png" -crop "${w}x${h}+${x0}+${y0}" +repage "$SCREENSHOT_DIR/windows-$1.png"
+}
+
+# Colour of a client pixel of the last screenshot as r,g,b.
+pixel() {
+    convert "$work/screen.png" -crop "1x1+$((x0 + $1))+$((y0 + $2))" -depth 8 \
+        -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
+}
+
+# How many pixels of a colour lie in a client rectangle of the last screenshot.
+count_colour() {
+    local r g b
+    IFS=, read -r r g b <<<"$5"
+    convert "$work/screen.png" -crop "${3}x${4}+$((x0 + $1))+$((y0 + $2))" +repage -depth 8 txt:- |
+        grep -c " $(printf '#%02X%02X%02X' "$r" "$g" "$b") " || true
+}
+
+expect_pixel() { # expect_pixel <x> <y> <r,g,b> <what>
+    local got
+    got=$(pixel "$1" "$2")
+    if [[ "$got" == "$3" ]]; then pass; else fail "$4: client pixel ($1, $2) is $got, expected $3"; fi
+}
+
+expect_some() { # expect_some <x> <y> <w> <h> <r,g,b> <at least> <what>
+    local n
+    n=$(count_colour "$1" "$2" "$3" "$4" "$5")
+    if ((n >= $6)); then pass; else fail "$7: $n pixels of rgb($5) in client ${3}x${4}+$1+$2, expected at least $6"; fi
+}
+
+click() { # click <client x> <client y> [seconds to wait]
+    xdotool mousemove $((x0 + $1)) $((y0 + $2))
+    sleep 0.1
+    xdotool click 1
+    sleep "${3:-0.5}"
+}
+
+# Twips of the layout's controls to pixels (96 dpi).
+px() { echo $((($1 + 7) / 15)); }
+
+expect_window() { # expect_window <title>: sets id and the client area
+    if id=$(window_id "$1"); then
+        pass
+        client "$id"
+        return 0
+    fi
+    fail "no window \"$1\"; the program said: $(tr -d '\r' <"$work/out.txt")"
+    return 1
+}
+
+# The close box ends the program with status 0.
+close_and_expect_exit() { # close_and_expect_exit <title> <what>
+    local status=0 id
+    if id=$(window_id "$1"); then "$work/close_window" "$id"; fi
+    for _ in $(seq 200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "$2: still running 20 s after its close box"
+        kill "$pid" 2>/dev/null || true
+        wineserver -k 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        return
+    fi
+    wait "$pid" || status=$?
+    if ((status == 0)); then pass; else fail "$2: ended with status $status"; fi
+}
+
+# Orvane: the start menu's colour and caption, "Zeigerformalismus" opens the superposition
+# window in its place, whose close box ends the program.
+menu="Huyghenssches Prinzip - Zeigerformalismus"
+superposition="Superposition von Wellen - Phasenzeiger"
+start orvane
+if expect_window "$menu"; then
+    screenshot
+    keep_picture orvane
+    expect_pixel 3 3 "255,255,128" "Orvane: menu background"
+    # The caption's bold letters stand in Label1 (1320, 120, 5775 × 975 twips).
+    expect_some "$(px 1320)" "$(px 120)" "$(px 5775)" "$(px 975)" "0,0,0" 100 "Orvane: menu caption"
+    click "$(px 1747)" "$(px 1507)" 1
+    if window_id "$superposition" >/dev/null; then pass; else fail "Orvane: \"Zeigerformalismus\" opened no window \"$superposition\""; fi
+fi
+close_and_expect_exit "$superposition" "Orvane, closing the superposition window"
+
+# Kestrup: the line of Welle1 is drawn from the start; its "Zeiger" box adds blue phasors.
+# The form's 4000 × 2925 units from (−100, −1500) fill the client area.
+kestrup="Zeigerdarstellung für zwei Wellen"
+start kestrup
+if expect_window "$kestrup"; then
+    kx() { echo $((($1 + 100) * w / 4000)); }
+    ky() { echo $((($1 + 1500) * h / 2925)); }
+    # Row 1 swings 60 units about y = 0; the band is left of the phasor box.
+    band=("$(kx -100)" "$(ky -70)" "$(($(kx 3800) - $(kx -100)))" "$(($(ky 70) - $(ky -70)))")
+    screenshot 1
+    keep_picture kestrup
+    expect_some "${band[@]}" "0,0,0" 200 "Kestrup: line of Welle1"
+    n=$(count_colour "${band[@]}" "0,0,255")
+    if ((n == 0)); then pass; else fail "Kestrup: $n blue pixels in Welle1's row before \"Zeiger\""; fi
+    # "Zeiger" of Welle1: Frame1 at (600, −1300), the box 120, 480 twips inside it.
+    click $(($(kx 600) + 8 + 10)) $(($(ky -1300) + 32 + 10)) 0.8
+    screenshot 0.2
+    expect_some "${band[@]}" "0,0,255" 100 "Kestrup: blue phasors of Welle1 after \"Zeiger\""
+fi
+close_and_expect_exit "$kestrup" "Kestrup"
+
+# Tilmora: the Start/Stopp indicator is red, and green with the W1 bars once clicked.
+tilmora="Interferenz zweier kohärenter Wellen -   Darstellung mit Phasenzeigern"
+start tilmora
+if expect_window "$tilmora"; then
+    # The bars' surface spans y 1400..2900 of the client's 3000 with its own 0..1000.
+    ty() { echo $(((1400 + $1 * 1500 / 1000) * h / 3000)); }
+    screenshot
+    keep_picture tilmora
+    expect_pixel "$(px 9900)" "$(px 600)" "255,0,0" "Tilmora: Start/Stopp indicator before the start"
+    click "$(px 8460)" "$(px 780)" 1
+    screenshot 0.2
+    expect_pixel "$(px 9900)" "$(px 600)" "0,255,0" "Tilmora: Start/Stopp indicator after the click"
+    expect_some 0 "$(ty 80)" "$w" $(($(ty 280) - $(ty 80))) "128,255,0" 300 "Tilmora: W1 bars after Start/Stopp"
+fi
+close_and_expect_exit "$tilmora" "Tilmora while it runs"
+
+# English: the title from translations/wellenlehre_en.ts.
+start kestrup --lang en
+expect_window "Phasors of two waves" || true
+close_and_expect_exit "Phasors of two waves" "Kestrup in English"
+
+echo "$passed passed, $failed failed"
+((failed == 0))
