@@ -9,6 +9,9 @@
 #include <platform/events.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdlib>
@@ -55,22 +58,27 @@ constexpr std::chrono::milliseconds closeBound{100};
 // user's settings: a home of the storm's own keeps both out of the real one. Removed at the end.
 std::filesystem::path makeOwnHome()
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "storm-home-XXXXXX").string();
-    if (!mkdtemp(folder.data())) {
-        std::perror("storm: mkdtemp");
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/storm-home-XXXXXX"));
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "storm: no temporary folder: %s\n", qPrintable(folder.errorString()));
         std::_Exit(1);
     }
-    const std::filesystem::path home(folder);
-    std::filesystem::create_directories(home / "Pictures");
-    std::filesystem::create_directories(home / "runtime");
-    std::filesystem::permissions(home / "runtime", std::filesystem::perms::owner_all);
-    setenv("HOME", folder.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    setenv("XDG_PICTURES_DIR", (home / "Pictures").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (home / "runtime").c_str(), 1);
-    return home;
+    folder.setAutoRemove(false);
+    const QDir home(folder.path());
+    home.mkpath(QStringLiteral("Pictures"));
+    home.mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto inHome = [&home](const char* name, const char* folderName) {
+        qputenv(name, QFile::encodeName(home.filePath(QString::fromLatin1(folderName))));
+    };
+    qputenv("HOME", QFile::encodeName(home.path()));
+    inHome("XDG_CONFIG_HOME", ".config");
+    inHome("XDG_DATA_HOME", ".local/share");
+    inHome("XDG_CACHE_HOME", ".cache");
+    inHome("XDG_PICTURES_DIR", "Pictures");
+    inHome("XDG_RUNTIME_DIR", "runtime");
+    return std::filesystem::path(QFile::encodeName(home.path()).toStdString());
 }
 
 // Pictures the save dialog wrote: none, as the storm never accepts it.
