@@ -49,5 +49,17 @@ fi
 use_runtime "$1"
 shift
 [[ -f "$WINEPREFIX/system.reg" ]] || { echo "wine_run: $WINEPREFIX not prepared (wine_run.sh --prepare)" >&2; exit 1; }
-# Windows programs end their lines with CR LF; ctest's test discovery reads LF lines only.
-"$wine" "$@" 2> >(tr -d '\r' >&2) | tr -d '\r'
+# Wine's own services (rpcss, plugplay, ...), started on demand by whichever program first needs
+# them, inherit its output and outlive it: were that ctest's pipe, ctest would wait for its end
+# until the test timed out. So the program writes to files, which tail passes on until it ends,
+# without the CR of the Windows line ends, which ctest's test discovery would take into names.
+out=$(mktemp -d)
+"$wine" "$@" >"$out/stdout" 2>"$out/stderr" &
+pid=$!
+tail -s 0.05 -n +1 -f --pid="$pid" "$out/stderr" | tr -d '\r' >&2 &
+tail -s 0.05 -n +1 -f --pid="$pid" "$out/stdout" | tr -d '\r'
+status=0
+wait "$pid" || status=$?
+wait
+rm -rf "$out"
+exit "$status"
