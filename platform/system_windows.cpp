@@ -25,6 +25,9 @@ void setDisplayName(const QByteArray&) {}
 // it; the window measures the real one once it shows.
 QMargins announcedFrameMargins()
 {
+    // Qt's offscreen platform draws no frame.
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return {};
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
     RECT frame{0, 0, 0, 0};

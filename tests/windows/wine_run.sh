@@ -54,6 +54,9 @@ shift
 # until the test timed out. So the program writes to files, which tail passes on until it ends,
 # without the CR of the Windows line ends, which ctest's test discovery would take into names.
 out=$(mktemp -d)
+# Made before tail opens them, which may be before the program's redirection does.
+: >"$out/stdout"
+: >"$out/stderr"
 "$wine" "$@" >"$out/stdout" 2>"$out/stderr" &
 pid=$!
 tail -s 0.05 -n +1 -f --pid="$pid" "$out/stderr" | tr -d '\r' >&2 &
