@@ -32,6 +32,9 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { :; }
+# shellcheck source=tests/e2e/screen_checks.sh
+source "$(dirname "$0")/screen_checks.sh"
 
 # The id of the visible window with this exact title, waiting up to five seconds for it.
 window_id() {
@@ -63,31 +66,6 @@ screenshot() {
     fi
 }
 
-# Colour of a pixel of the last screenshot as r,g,b.
-pixel() {
-    convert "$work/screen.png" -crop "1x1+$1+$2" -depth 8 -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
-}
-
-expect_pixel() {
-    local got
-    got=$(pixel "$1" "$2")
-    [[ "$got" == "$3" ]] || fail "$4: pixel ($1, $2) is $got, expected $3"
-}
-
-# How many pixels of a colour lie in a rectangle of the last screenshot.
-count_colour() {
-    local x=$1 y=$2 w=$3 h=$4 hex
-    IFS=, read -r r g b <<<"$5"
-    hex=$(printf '#%02X%02X%02X' "$r" "$g" "$b")
-    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- | grep -c " $hex " || true
-}
-
-expect_some() {
-    local n
-    n=$(count_colour "$1" "$2" "$3" "$4" "$5")
-    ((n >= $6)) || fail "$7: $n pixels of rgb($5) in ${3}x${4}+$1+$2, expected at least $6"
-}
-
 expect_none() {
     local n
     n=$(count_colour "$1" "$2" "$3" "$4" "$5")
@@ -111,18 +89,9 @@ close_window() {
 }
 
 expect_exit() {
-    local pid=$1 what=$2 status=0
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        fail "$what: still running"
-        kill "$pid"
-        return
-    fi
-    wait "$pid" || status=$?
-    ((status == 0)) || fail "$what: ended with status $status"
+    local pid=$1 what=$2
+    wait_for_exit "$pid" 5 || { fail "$what: still running"; return; }
+    ((exit_status == 0)) || fail "$what: ended with status $exit_status"
 }
 
 if [[ $scenarios == desktop ]]; then

@@ -32,10 +32,10 @@ std::uint64_t chooseSeed(int argc, char** argv)
     return (std::uint64_t(device()) << 32) | device();
 }
 
-std::chrono::seconds watchdogBound()
+int numberFromEnvironment(const char* name, int fallback)
 {
-    const char* bound = std::getenv("STORM_BOUND_SECONDS");
-    return std::chrono::seconds(bound && *bound ? std::stoi(bound) : 200);
+    const char* value = std::getenv(name);
+    return value && *value ? std::stoi(value) : fallback;
 }
 
 // The offscreen platform says so whenever a scroll bar or button grabs or raises; nothing to see.
@@ -113,7 +113,7 @@ int runStorm(int argc, char** argv, const Program& program)
     platform::Pacer::setEnabled(false);
 
     Storm* running = nullptr;
-    Watchdog watchdog(watchdogBound(), [seed, &running, &home] {
+    Watchdog watchdog(std::chrono::seconds(numberFromEnvironment("STORM_BOUND_SECONDS", 200)), [seed, &running, &home] {
         running->progress(stderr);
         std::fprintf(stderr, "storm: seed %llu\n", static_cast<unsigned long long>(seed));
         std::error_code ignored;
@@ -122,6 +122,7 @@ int runStorm(int argc, char** argv, const Program& program)
 
     Settings settings;
     settings.seed = seed;
+    settings.actionsPerWindow = numberFromEnvironment("STORM_ACTIONS_PER_WINDOW", settings.actionsPerWindow);
     settings.costlyPress = program.costlyPress;
     settings.costlyPressBudget = program.costlyPressBudget;
     settings.closed = [&watchdog] {

@@ -12,24 +12,9 @@ if (($# != 1)) || [[ ! -f "$1" ]]; then
     exit 2
 fi
 installer=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-wine=$(command -v wine64 || command -v wine) || { echo "FAIL: no wine64 or wine" >&2; exit 1; }
+# shellcheck source=tests/windows/wine_prefix.sh
+source "$(dirname "$0")/wine_prefix.sh"
 
-work=$(mktemp -d)
-# HOME too: a fresh prefix links Desktop and Documents to the user's own folders.
-export WINEPREFIX=$work/prefix HOME=$work/home WINEDEBUG=-all
-mkdir -p "$HOME"
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-
-passed=0
-failed=0
-check() { # check <description> <command>...
-    local what=$1
-    shift
-    if "$@"; then passed=$((passed + 1)); else echo "FAIL: $what"; failed=$((failed + 1)); fi
-}
-
-# No Mono or Gecko: their download dialogs would wait for a click.
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
 windows_var() { "$wine" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 unix_path() { "$wine" winepath.exe -u "$1" 2>/dev/null | tr -d '\r'; }
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Wellenlehre'
@@ -98,5 +83,4 @@ for mode in CurrentUser AllUsers; do
     check "$mode: after uninstalling, the uninstall key is left" test -z "$(key_values $root)"
 done
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+summary
