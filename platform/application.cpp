@@ -6,6 +6,7 @@
 #include "system.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace platform {
@@ -31,6 +32,7 @@ void initialiseApplication()
 {
     // One look on every desktop, whatever theme the session has.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
     windowsystem::loadBundledFonts();
     QFont::insertSubstitutions(layoutFamily, {substitute, QStringLiteral("DejaVu Sans")});
     QApplication::setFont(layoutFont(8.25, false));
@@ -41,6 +43,7 @@ QFont layoutFont(double pointSize, bool bold)
     QFont font(requestedFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    font.setHintingPreference(windowsystem::layoutHinting());
     return font;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
 #include <QMargins>
 
 // What differs between the window systems the programs run on, one implementation per system:
@@ -30,6 +31,10 @@ void useStartingConsole();
 // whether any were.
 void loadBundledFonts();
 bool bundledFontsLoaded();
+
+// The hinting the captions were fitted with: a Linux desktop's default, slight hinting, which
+// keeps the glyphs' own widths.
+QFont::HintingPreference layoutHinting();
 
 // Makes what the program put on the clipboard outlive it: the program ends without Qt's own
 // shutdown, which would otherwise hand it over.

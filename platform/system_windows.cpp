@@ -69,6 +69,13 @@ bool bundledFontsLoaded()
     return fontsLoaded;
 }
 
+// Windows hints fully by default, which rounds every advance to whole pixels: a line of dots and
+// blanks ends several pixels away from where it ends on Linux.
+QFont::HintingPreference layoutHinting()
+{
+    return QFont::PreferVerticalHinting;
+}
+
 // Qt offers the clipboard's content on request only; the flush hands the content itself to the
 // system, where it stays after the program ends.
 void keepClipboardAfterExit()

@@ -184,6 +184,12 @@ bool bundledFontsLoaded()
     return false;
 }
 
+// The desktop's own (fontconfig's slight hinting on Debian).
+QFont::HintingPreference layoutHinting()
+{
+    return QFont::PreferDefaultHinting;
+}
+
 // The freedesktop hand-over: the clipboard manager is asked to save the clipboard's content
 // (SAVE_TARGETS); it fetches the content from Qt's owner window, which Qt's own event handling
 // answers, and tells the requestor when it is done.
