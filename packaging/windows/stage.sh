@@ -3,8 +3,8 @@
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 # Stages the portable Windows folder: the programs, every DLL they load (found from the
 # imports of the .exe files and the Qt plugins, not from a list), Qt's platform and style
-# plugins, qt.conf, Qt's German and English translations, Liberation Sans, the licence and
-# the German and English read-me, all text files with CRLF for Notepad.
+# plugins, qt.conf, Qt's German and English translations, Liberation Sans, the licence, the
+# licences of Qt and of the MinGW runtime, and the German and English read-me, all text files with CRLF for Notepad.
 #   packaging/windows/stage.sh <qt prefix> <folder> <program.exe>...
 # The folder is made anew. A DLL that is neither shipped nor part of Windows ends the
 # staging with an error naming it and the file that needs it.
@@ -109,6 +109,15 @@ grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$folder/fonts/LICENSE.txt.lf" ||
     fail "no OFL text in /usr/share/doc/fonts-liberation2/copyright"
 crlf "$folder/fonts/LICENSE.txt.lf" "$folder/fonts/LICENSE.txt"
 rm "$folder/fonts/LICENSE.txt.lf"
+
+# What the shipped Qt and MinGW runtime DLLs are under, as Debian, whose sources they are
+# built from unchanged, states it (with the licence texts).
+mkdir -p "$folder/licenses"
+for entry in Qt:libqt6core6 MinGW-w64:mingw-w64-common GCC-runtime:gcc-mingw-w64-base; do
+    copyright=/usr/share/doc/${entry#*:}/copyright
+    [[ -f "$copyright" ]] || fail "no $copyright (package ${entry#*:})"
+    crlf "$copyright" "$folder/licenses/${entry%%:*}.txt"
+done
 
 crlf "$here/qt.conf" "$folder/qt.conf"
 crlf "$source_dir/LICENSE" "$folder/LICENSE.txt"
