@@ -1,13 +1,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-# wellenlehre_windows_resources(<target> <description>)
-# Gives a program's .exe its icon (packaging/icons/<target>.svg, drawn at 16 to 256 pixels)
-# and a version resource with <description> as its German FileDescription. For WIN32 builds;
-# the icon is made at build time from the SVG, so no binary icon is kept in the sources.
-function(wellenlehre_windows_resources target description)
+# wellenlehre_windows_program(<target> <description>)
+# On Windows: makes the program one with windows only (no console of its own) and gives its
+# .exe its icon (packaging/icons/<target>.svg, drawn at 16 to 256 pixels) and a version resource
+# with <description> as its German FileDescription; elsewhere it does nothing. The icon is made
+# at build time from the SVG, so no binary icon is kept in the sources.
+function(wellenlehre_windows_program target description)
+    if(NOT WIN32)
+        return()
+    endif()
+    set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     if(NOT CMAKE_RC_COMPILER_LOADED)
-        message(FATAL_ERROR "wellenlehre_windows_resources: no resource compiler (RC language not enabled)")
+        message(FATAL_ERROR "wellenlehre_windows_program: no resource compiler (RC language not enabled)")
     endif()
     find_program(WELLENLEHRE_RSVG_CONVERT rsvg-convert REQUIRED)
     find_program(WELLENLEHRE_ICOTOOL icotool REQUIRED)
