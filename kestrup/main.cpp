@@ -10,12 +10,12 @@
 
 namespace {
 // Marked for lupdate only: the text is translated in context "main" once the application exists.
-constexpr std::string_view help = QT_TRANSLATE_NOOP(
-    "main", R"(Kestrup zeigt zwei transversale Wellen, die erste um einen Gangunterschied verschoben,
+constexpr std::string_view help =
+    QT_TRANSLATE_NOOP("main", R"(Kestrup zeigt zwei transversale Wellen, die erste um einen Gangunterschied verschoben,
 und ihre Überlagerung, jede als Punkte, Zeiger und Linie. Mit allen drei „Zeiger“ zeigt
 der Kasten oben rechts die Zeigersumme. „Halt/Weiter“ hält an und setzt fort, „Ende“ beendet.
 )");
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

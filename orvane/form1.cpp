@@ -43,12 +43,12 @@ Form1::Form1(Program& program) : m_program(program)
     Command2 = new platform::Button(tr("Zeigerformalismus"), this);
     platform::placeInUnits(Command2, 600, 1200, 2295, 615);
 
-    Label2 = descriptionLabel(
-        tr("Das Programm erläutert den Begriff  des Phasenzeigers einer Sinuswelle. Seine Stellung "
-           "wird in Abhängigkeit von Zeit und Ort dargestellt. Mit Hilfe der Vektorsumme von "
-           "Phasenzeigern kann die Superposition von zwei gegen- einander verschobenen Wellen "
-           "berechnet werden."),
-        this, 12);
+    Label2 =
+        descriptionLabel(tr("Das Programm erläutert den Begriff  des Phasenzeigers einer Sinuswelle. Seine Stellung "
+                            "wird in Abhängigkeit von Zeit und Ort dargestellt. Mit Hilfe der Vektorsumme von "
+                            "Phasenzeigern kann die Superposition von zwei gegen- einander verschobenen Wellen "
+                            "berechnet werden."),
+                         this, 12);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::placeInUnits(Label2, 3000, 1200, 4935, 2535);
@@ -56,13 +56,13 @@ Form1::Form1(Program& program) : m_program(program)
     Command1 = new platform::Button(tr("Huyghenssches Prinzip"), this);
     platform::placeInUnits(Command1, 480, 3960, 2295, 615);
 
-    Label3 = descriptionLabel(
-        tr("Das Programm zeigt, wie aus einer Schar von Elementarwellen und und ihren Einhüllenden  "
-           "das Momentbild eines Wellenfeldes entsteht.                        Durch Anwendung des "
-           "Zeigerformalismus auf die Elementarwellen und Summation der Phasenzeiger lassen sich "
-           "genauere Informationen über das  Wellenfeld gewinnen, z.B. Amplitudenspektren längs "
-           "eines vorgegebenen Schnittes."),
-        this, 12);
+    Label3 =
+        descriptionLabel(tr("Das Programm zeigt, wie aus einer Schar von Elementarwellen und und ihren Einhüllenden  "
+                            "das Momentbild eines Wellenfeldes entsteht.                        Durch Anwendung des "
+                            "Zeigerformalismus auf die Elementarwellen und Summation der Phasenzeiger lassen sich "
+                            "genauere Informationen über das  Wellenfeld gewinnen, z.B. Amplitudenspektren längs "
+                            "eines vorgegebenen Schnittes."),
+                         this, 12);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::placeInUnits(Label3, 2880, 3960, 5175, 3375);

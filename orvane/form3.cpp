@@ -56,8 +56,8 @@ Form3::Form3(Program& program) : m_program(program)
     Label5 = captionLabel(tr("Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"), this);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::placeInUnits(Label5, 4920, 0, 8055, 255);
-    Frame1 = new platform::Frame(
-        tr("Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"), this);
+    Frame1 =
+        new platform::Frame(tr("Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"), this);
     // Opaque like the labels, so that the field's circles do not run through the caption.
     Frame1->setAutoFillBackground(true);
     platform::placeInUnits(Frame1, 4800, 240, 7935, 255);

@@ -11,13 +11,13 @@
 
 namespace {
 // Marked for lupdate only: the text is translated in context "main" once the application exists.
-constexpr std::string_view help = QT_TRANSLATE_NOOP(
-    "main", R"(Orvane zeigt Wellen und ihre Phasenzeiger. Das Startmenü öffnet zwei Simulationen:
+constexpr std::string_view help =
+    QT_TRANSLATE_NOOP("main", R"(Orvane zeigt Wellen und ihre Phasenzeiger. Das Startmenü öffnet zwei Simulationen:
 den Zeigerformalismus (zwei Sinuswellen, ihre Summe und die Zeiger eines gewählten Punktes)
 und das Huyghenssche Prinzip (Elementarwellen, ihre Einhüllende, die Amplitude im Nahfeld).
 Im Zeigerformalismus drücken Leertaste und Eingabe auch „---->“, wenn es den Fokus hat.
 )");
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

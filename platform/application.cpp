@@ -21,7 +21,7 @@ QString requestedFamily()
 {
     return windowsystem::bundledFontsLoaded() ? substitute : layoutFamily;
 }
-}
+} // namespace
 
 void prepareApplication()
 {

@@ -138,9 +138,11 @@ std::vector<KeyHelp> windowKeys()
 {
     static const char* const keys[][2] = {
         {QT_TRANSLATE_NOOP("platform", "P, Pause"),
-         QT_TRANSLATE_NOOP("platform", "hält jede laufende Animation an ihrem Bild an (eine Abtastung der Amplitude "
-                                       "beim nächsten Punkt); P noch einmal setzt fort")},
-        {QT_TRANSLATE_NOOP("platform", "N"), QT_TRANSLATE_NOOP("platform", "im Halt genau ein Bild (einen Abtastpunkt) weiter")},
+         QT_TRANSLATE_NOOP("platform",
+                           "hält jede laufende Animation an ihrem Bild an (eine Abtastung der Amplitude "
+                           "beim nächsten Punkt); P noch einmal setzt fort")},
+        {QT_TRANSLATE_NOOP("platform", "N"),
+         QT_TRANSLATE_NOOP("platform", "im Halt genau ein Bild (einen Abtastpunkt) weiter")},
         {QT_TRANSLATE_NOOP("platform", "Strg+C"),
          QT_TRANSLATE_NOOP("platform", "kopiert das Bild des Fensters samt Bedienelementen")},
         {QT_TRANSLATE_NOOP("platform", "Strg+S"), QT_TRANSLATE_NOOP("platform", "speichert es als PNG")},
@@ -154,7 +156,8 @@ std::vector<KeyHelp> windowKeys()
     };
     std::vector<KeyHelp> translated;
     for (const auto& [key, meaning] : keys)
-        translated.push_back({QCoreApplication::translate("platform", key), QCoreApplication::translate("platform", meaning)});
+        translated.push_back(
+            {QCoreApplication::translate("platform", key), QCoreApplication::translate("platform", meaning)});
     return translated;
 }
 

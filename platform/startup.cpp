@@ -136,10 +136,11 @@ bool heldMessageSays(const char* words)
     if (usesX11(arguments) && heldMessageSays("could not connect to display"))
         endWithoutDisplay(connecting.name, displayReason(arguments.display));
     if (usesWayland(arguments) && heldMessageSays("wl_display")) {
-        const QByteArray socket = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QByteArray("wayland-0")
-                                                                                  : qgetenv("WAYLAND_DISPLAY");
-        endWithoutDisplay(connecting.name, {"die Wayland-Anzeige " + socket.toStdString() + " lässt sich nicht öffnen.",
-                                            "the Wayland display " + socket.toStdString() + " cannot be opened."});
+        const QByteArray socket =
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QByteArray("wayland-0") : qgetenv("WAYLAND_DISPLAY");
+        endWithoutDisplay(connecting.name,
+                          {"die Wayland-Anzeige " + socket.toStdString() + " lässt sich nicht öffnen.",
+                           "the Wayland display " + socket.toStdString() + " cannot be opened."});
     }
     for (const HeldMessage& message : connecting.held)
         std::fprintf(stderr, "%s\n", qPrintable(message.text));
@@ -157,8 +158,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 // --help and --version answer before any window, in the chosen language: a plain application
 // exists for the translations only.
-[[noreturn]] void answer(int& argc, char** argv, std::string_view asked, const QString& language,
-                         std::string_view name, std::string_view version, std::string_view help)
+[[noreturn]] void answer(int& argc, char** argv, std::string_view asked, const QString& language, std::string_view name,
+                         std::string_view version, std::string_view help)
 {
     const QString program = QString::fromUtf8(name.data(), qsizetype(name.size()));
     if (asked == "--version") {
@@ -168,9 +169,10 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     QCoreApplication texts(argc, argv);
     installTranslations(language);
     const QString usage = QCoreApplication::translate(
-        "platform", "Aufruf: %1 [--help | --version | --lang de|en]\n"
-                    "  --lang de, --lang en  die Sprache der Texte; ohne --lang die der Systemeinstellung\n"
-                    "                        (Englisch, wo sie Englisch ist, sonst Deutsch)\n");
+        "platform",
+        "Aufruf: %1 [--help | --version | --lang de|en]\n"
+        "  --lang de, --lang en  die Sprache der Texte; ohne --lang die der Systemeinstellung\n"
+        "                        (Englisch, wo sie Englisch ist, sonst Deutsch)\n");
     std::printf("%s%s\n%s", usage.arg(program).toUtf8().constData(),
                 QCoreApplication::translate("main", std::string(help).c_str()).toUtf8().constData(),
                 windowKeysText().toUtf8().constData());
@@ -211,10 +213,12 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
         qt_message_output(message.type, context, message.text);
     }
     if (!language.unknownAsked.isEmpty()) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("platform", "%1: keine Übersetzung für --lang %2; die Texte "
-                                                                        "bleiben deutsch.")
-                                    .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), language.unknownAsked)));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("platform",
+                                                   "%1: keine Übersetzung für --lang %2; die Texte "
+                                                   "bleiben deutsch.")
+                           .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), language.unknownAsked)));
     }
     return application;
 }

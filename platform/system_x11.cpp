@@ -78,7 +78,8 @@ QMargins askForFrameExtents(xcb_connection_t* connection, xcb_window_t root)
 {
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    const std::vector<uint32_t> supported = cardinals(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    const std::vector<uint32_t> supported =
+        cardinals(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
     if (std::find(supported.begin(), supported.end(), request) == supported.end())
         return {};
     const xcb_window_t probe = xcb_generate_id(connection);

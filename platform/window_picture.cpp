@@ -34,10 +34,10 @@ QString text(const char* german)
 
 void showSaveFailure(QWidget* window, const QString& path, const QString& why)
 {
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, text(QT_TRANSLATE_NOOP("platform", "Bild speichern")),
-        text(QT_TRANSLATE_NOOP("platform", "Das Bild wurde nicht gespeichert:\n%1\n\n%2")).arg(QDir::toNativeSeparators(path), why),
-        QMessageBox::Ok, window);
+    auto* box = new QMessageBox(QMessageBox::Warning, text(QT_TRANSLATE_NOOP("platform", "Bild speichern")),
+                                text(QT_TRANSLATE_NOOP("platform", "Das Bild wurde nicht gespeichert:\n%1\n\n%2"))
+                                    .arg(QDir::toNativeSeparators(path), why),
+                                QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -76,7 +76,8 @@ QString writePicture(const QImage& image, const QString& path)
     }
     // Every byte is checked on its way to the disk: a full disk must not pass for a saved picture.
     if (file.write(png) != png.size() || !file.flush() || !file.commit())
-        return text(QT_TRANSLATE_NOOP("platform", "Die Datei ließ sich nicht vollständig schreiben; ist der Datenträger voll?"));
+        return text(QT_TRANSLATE_NOOP("platform",
+                                      "Die Datei ließ sich nicht vollständig schreiben; ist der Datenträger voll?"));
     return {};
 }
 

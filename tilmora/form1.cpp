@@ -250,8 +250,8 @@ void form1::showPathDifference()
     const std::int16_t degreesTimesWavelength = static_cast<std::int16_t>(pathDifference * 360);
     pathDegrees = static_cast<std::int16_t>(platform::intFloor(double(degreesTimesWavelength) / wavelength));
     const double inWavelengths = platform::intFloor(double(pathDifference) / wavelength * 100 + 0.5) / 100;
-    Text1->setText(tr("%1 Wellenl. oder  %2°")
-                       .arg(platform::numberText(inWavelengths), platform::numberText(int(pathDegrees))));
+    Text1->setText(
+        tr("%1 Wellenl. oder  %2°").arg(platform::numberText(inWavelengths), platform::numberText(int(pathDegrees))));
 }
 
 void form1::onCommand3Click()
@@ -259,8 +259,7 @@ void form1::onCommand3Click()
     halted = static_cast<std::int16_t>(1 - halted);
     if (halted == 0) {
         Label10->setBackColor(colours::on());
-        Text4->setText(wave2Off == 0 ? tr("        Wellen W1 und W2")
-                                     : tr("                 Welle W1"));
+        Text4->setText(wave2Off == 0 ? tr("        Wellen W1 und W2") : tr("                 Welle W1"));
     } else {
         Label10->setBackColor(colours::off());
         Text4->setText(QString());
@@ -338,8 +337,7 @@ void form1::onCommand6Click()
     phasorsOff = static_cast<std::int16_t>(1 - phasorsOff);
     if (phasorsOff == 0) {
         showOnly(Display::Phasors);
-        Text4->setText(wave2Off == 1 ? tr("       Phasenzeiger von W1")
-                                     : tr("  Phasenzeiger von W1 und W2"));
+        Text4->setText(wave2Off == 1 ? tr("       Phasenzeiger von W1") : tr("  Phasenzeiger von W1 und W2"));
     } else {
         Label14->setBackColor(colours::off());
         Text4->setText(QString());

@@ -15,7 +15,7 @@ constexpr std::string_view help = QT_TRANSLATE_NOOP(
 Spalte unter der Maus und mit „Farbe“ die Farbe einer Wellenlänge zwischen 300 und 800 nm,
 die der Gangunterschied in der Summe aufhellt oder abdunkelt.
 )");
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/events.h>
 #include <platform/controls.h>
 #include <platform/desktop.h>
+#include <platform/events.h>
 #include <platform/form.h>
 #include <platform/frame_boundary.h>
 #include <platform/help_window.h>
@@ -16,8 +16,8 @@
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>

@@ -37,10 +37,9 @@ struct Caption {
 
 // Captions whose German source is already English (or a command name), so the English
 // translation is rightly the same text.
-const std::set<QString> alreadyEnglish = {QStringLiteral("on"),       QStringLiteral("off"),
-                                          QStringLiteral("W1 on"),    QStringLiteral("Menu"),
-                                          QStringLiteral("Start/W1"), QStringLiteral("Start W1/Menu"),
-                                          QStringLiteral("Cls")};
+const std::set<QString> alreadyEnglish = {
+    QStringLiteral("on"),       QStringLiteral("off"),           QStringLiteral("W1 on"), QStringLiteral("Menu"),
+    QStringLiteral("Start/W1"), QStringLiteral("Start W1/Menu"), QStringLiteral("Cls")};
 
 // German captions that already overflow their control as laid out, which stays as it is; their
 // English must fit all the same, unless it is the very same text.
@@ -168,8 +167,8 @@ TEST_P(TextFit, EveryCaptionFitsItsControlInGermanAndIsTranslatedInEnglish)
         const Caption& de = german[i];
         const Caption& en = translated[i];
         const bool asLaidOut = tooTightAsLaidOut.contains(de.text);
-        EXPECT_TRUE(de.fits || asLaidOut) << de.where.toStdString() << " too small for \"" << de.text.toStdString()
-                                          << '"';
+        EXPECT_TRUE(de.fits || asLaidOut)
+            << de.where.toStdString() << " too small for \"" << de.text.toStdString() << '"';
         EXPECT_TRUE(en.fits || (asLaidOut && en.text == de.text))
             << en.where.toStdString() << " too small for \"" << en.text.toStdString() << '"';
         if (!alreadyEnglish.contains(de.text.trimmed()) && !onlySymbols(de.text)) {
