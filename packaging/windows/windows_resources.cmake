@@ -1,14 +1,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
+# The English FileDescription of each program, beside the German one its call gives.
+set(WELLENLEHRE_DESCRIPTION_EN_orvane "Orvane – Phasor method and Huygens–Fresnel principle")
+set(WELLENLEHRE_DESCRIPTION_EN_kestrup "Kestrup – Phasors of two waves")
+set(WELLENLEHRE_DESCRIPTION_EN_tilmora "Tilmora – Interference of two coherent waves")
+
 # wellenlehre_windows_program(<target> <description>)
 # On Windows: makes the program one with windows only (no console of its own) and gives its
 # .exe its icon (packaging/icons/<target>.svg, drawn at 16 to 256 pixels) and a version resource
-# with <description> as its German FileDescription; elsewhere it does nothing. The icon is made
-# at build time from the SVG, so no binary icon is kept in the sources.
+# with <description> as its German FileDescription and WELLENLEHRE_DESCRIPTION_EN_<target> as
+# its English one; elsewhere it does nothing. The icon is made at build time from the SVG, so no
+# binary icon is kept in the sources.
 function(wellenlehre_windows_program target description)
     if(NOT WIN32)
         return()
+    endif()
+    if(NOT DEFINED WELLENLEHRE_DESCRIPTION_EN_${target})
+        message(FATAL_ERROR "wellenlehre_windows_program: no WELLENLEHRE_DESCRIPTION_EN_${target}")
     endif()
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     if(NOT CMAKE_RC_COMPILER_LOADED)
@@ -43,7 +52,8 @@ function(wellenlehre_windows_program target description)
 
     # The template's variables; FILEVERSION wants four numbers, the product keeps its own.
     set(rc_target ${target})
-    set(rc_description "${description}")
+    set(rc_description_de "${description}")
+    set(rc_description_en "${WELLENLEHRE_DESCRIPTION_EN_${target}}")
     set(rc_icon ${icon})
     set(rc_product_version ${PROJECT_VERSION})
     set(numbers)
