@@ -4,12 +4,17 @@
 # Stages the portable Windows folder: the programs, every DLL they load (found from the
 # imports of the .exe files and the Qt plugins, not from a list), Qt's platform and style
 # plugins, qt.conf, Qt's German and English translations, Liberation Sans, the licence, the
-# licences of Qt and of the MinGW runtime, and the German and English read-me, all text files with CRLF for Notepad.
+# licences of Qt and of the MinGW runtime, and the German and English read-me naming the Debian
+# revisions the shipped Qt and runtime are built from, all text files with CRLF for Notepad.
 #   packaging/windows/stage.sh <qt prefix> <folder> <program.exe>...
-# The folder is made anew. A DLL that is neither shipped nor part of Windows ends the
-# staging with an error naming it and the file that needs it.
+# The revisions are read from the file "sources" beside the Qt prefix (scripts/windows-qt
+# writes it). The folder is made anew. A DLL that is neither shipped nor part of Windows ends
+# the staging with an error naming it and the file that needs it; any other failed step says
+# which step it was.
 set -euo pipefail
 (($# >= 3)) || { echo "usage: stage.sh <qt prefix> <folder> <program.exe>..." >&2; exit 2; }
+step="reading the arguments"
+trap 'echo "stage: failed while $step (${BASH_COMMAND})" >&2' ERR
 qt=$(cd "$1" && pwd)
 folder=$2
 shift 2
@@ -20,7 +25,25 @@ sysroot=/usr/$triple
 translations=/usr/share/qt6/translations
 fonts=/usr/share/fonts/truetype/liberation2
 
-fail() { echo "stage: $*" >&2; exit 1; }
+fail() {
+    trap - ERR
+    echo "stage: $*" >&2
+    exit 1
+}
+
+# "qt6-base 6.4.2+dfsg-10" and the like, one package a line.
+step="reading the revisions of the shipped sources"
+sources=$(dirname "$qt")/sources
+[[ -f "$sources" ]] || fail "no $sources (scripts/windows-qt writes it with the Qt it builds)"
+revision() {
+    local value
+    value=$(sed -n "s/^$1 \([^ ]*\)\$/\1/p" "$sources")
+    [[ -n "$value" ]] || fail "$sources names no revision of $1"
+    echo "$value"
+}
+qt_revision=$(revision qt6-base)
+compiler_revision=$(revision gcc-mingw-w64)
+runtime_revision=$(revision mingw-w64)
 
 # Where DLLs are taken from: the cross-built Qt, then the runtime of the compiler that built
 # the programs (its -posix variant, as in cmake/mingw-w64-x86_64.cmake).
@@ -40,10 +63,12 @@ is_system_dll() {
     [[ -f "$sysroot/lib/lib${name%.*}.a" ]]
 }
 
+step="making the folder $folder anew"
 rm -rf "$folder"
 mkdir -p "$folder"
 folder=$(cd "$folder" && pwd)
 
+step="copying the programs"
 queue=()
 for program in "$@"; do
     [[ -f "$program" ]] || fail "no program $program"
@@ -53,6 +78,7 @@ done
 
 # qwindows is the platform plugin; the styles give the native look (windowsvista). PNG, the
 # only image format the programs read or write, is built into Qt6Gui: no imageformats plugin.
+step="copying Qt's plugins"
 [[ -f "$qt/plugins/platforms/qwindows.dll" ]] || fail "no $qt/plugins/platforms/qwindows.dll"
 for plugin in "$qt"/plugins/platforms/qwindows.dll "$qt"/plugins/styles/*.dll; do
     [[ -f "$plugin" ]] || continue
@@ -63,10 +89,14 @@ done
 
 # The import closure: every DLL named by a staged file is shipped next to the programs
 # (where Windows looks first) or belongs to Windows.
+step="collecting the DLLs the programs and plugins load"
 while ((${#queue[@]} > 0)); do
     file=${queue[0]}
     queue=("${queue[@]:1}")
+    # Read first: a failed objdump in "< <(...)" would pass unnoticed, leaving DLLs out.
+    imports=$("$triple-objdump" -p "$file" | sed -n 's/^\s*DLL Name: //p')
     while read -r dll; do
+        [[ -n "$dll" ]] || continue
         [[ -f "$folder/$dll" ]] && continue
         found=
         for dir in "${search[@]}"; do
@@ -78,15 +108,17 @@ while ((${#queue[@]} > 0)); do
         elif ! is_system_dll "$dll"; then
             fail "${file#"$folder"/} needs $dll, found neither in ${search[*]} nor among Windows' DLLs"
         fi
-    done < <("$triple-objdump" -p "$file" | sed -n 's/^\s*DLL Name: //p')
+    done <<<"$imports"
 done
 
 # Symbols and debugging sections are of no use on a pupil's computer; without them the folder
 # is less than half the size (Debian's libstdc++-6.dll alone carries some 20 MB). strip writes
 # the time into each PE header, SOURCE_DATE_EPOCH instead when it is set (scripts/windows).
+step="stripping the programs and DLLs"
 find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
 
 # Qt's own dialogs and messages in the language the programs choose.
+step="copying Qt's translations"
 [[ -f "$translations/qtbase_de.qm" ]] || fail "no $translations/qtbase_de.qm (package qt6-translations-l10n)"
 for language in de en; do
     [[ -f "$translations/qtbase_$language.qm" ]] &&
@@ -95,6 +127,7 @@ done
 
 crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
 
+step="copying the fonts and their licence"
 mkdir -p "$folder/fonts"
 for face in Regular Bold; do
     [[ -f "$fonts/LiberationSans-$face.ttf" ]] || fail "no $fonts/LiberationSans-$face.ttf (package fonts-liberation2)"
@@ -112,6 +145,7 @@ rm "$folder/fonts/LICENSE.txt.lf"
 
 # What the shipped Qt and MinGW runtime DLLs are under, as Debian, whose sources they are
 # built from unchanged, states it (with the licence texts).
+step="copying the licences of Qt and the MinGW runtime"
 mkdir -p "$folder/licenses"
 for entry in Qt:libqt6core6 MinGW-w64:mingw-w64-common GCC-runtime:gcc-mingw-w64-base; do
     copyright=/usr/share/doc/${entry#*:}/copyright
@@ -119,8 +153,14 @@ for entry in Qt:libqt6core6 MinGW-w64:mingw-w64-common GCC-runtime:gcc-mingw-w64
     crlf "$copyright" "$folder/licenses/${entry%%:*}.txt"
 done
 
+step="writing qt.conf, the licence and the read-me files"
 crlf "$here/qt.conf" "$folder/qt.conf"
 crlf "$source_dir/LICENSE" "$folder/LICENSE.txt"
-crlf "$here/LIESMICH.txt" "$folder/LIESMICH.txt"
-crlf "$here/README.txt" "$folder/README.txt"
+for readme in LIESMICH.txt README.txt; do
+    sed -e "s/@qt6-base@/$qt_revision/g" -e "s/@gcc-mingw-w64@/$compiler_revision/g" \
+        -e "s/@mingw-w64@/$runtime_revision/g" "$here/$readme" >"$folder/$readme.lf"
+    ! grep -n '@[a-z0-9-]*@' "$folder/$readme.lf" || fail "$readme: a placeholder is left"
+    crlf "$folder/$readme.lf" "$folder/$readme"
+    rm "$folder/$readme.lf"
+done
 chmod -R u=rwX,go=rX "$folder"
