@@ -263,3 +263,6 @@ Section "Uninstall"
 
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
+
+; !tempfile does not remove its file.
+!delfile "${UNINSTALL_FILES}"
