@@ -6,7 +6,9 @@
 # with its title and its first picture, one click on a control has its effect, the close box
 # ends the program with status 0; Kestrup once more with --lang en. The programs start with
 # DISPLAY cleared in their Windows environment (Wine's X11 driver keeps its own), so nothing
-# Windows lacks can make them work.
+# Windows lacks can make them work. Before that, what Explorer shows of each program (its
+# version resource in German and in English) and the read-me files' Debian revisions of the
+# shipped Qt and runtime, as the Qt cache (scripts/windows-qt) records them.
 #   e2e_smoke.sh <portable folder>   (SCREENSHOT_DIR=dir keeps windows-<program>.png there)
 set -euo pipefail
 if (($# != 1)) || [[ ! -f "$1/orvane.exe" ]]; then
@@ -26,6 +28,29 @@ fi
 source "$source_dir/tests/windows/wine_prefix.sh"
 # shellcheck source=tests/e2e/screen_checks.sh
 source "$source_dir/tests/e2e/screen_checks.sh"
+
+version=$(sed -n 's/^project(Wellenlehre VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+numbers=$(tr . ' ' <<<"$version.0.0.0" | awk '{ print $1 "." $2 "." $3 "." $4 }')
+for program in Orvane Kestrup Tilmora; do
+    exe=$folder/${program,,}.exe
+    german=$(version_string "$exe" 1031 FileDescription)
+    english=$(version_string "$exe" 1033 FileDescription)
+    if [[ "$german" == "$program – "* && "$english" == "$program – "* && "$german" != "$english" ]]; then
+        pass
+    else
+        fail "$program: descriptions German '$german', English '$english'"
+    fi
+    for language in 1031 1033; do
+        check "$program: version resource $language: $(version_numbers "$exe" $language)" \
+            test "$(version_numbers "$exe" $language)" = "$numbers $numbers"
+    done
+done
+cache=$("$source_dir/scripts/windows-qt" --path)
+while read -r package revision; do
+    for readme in README.txt LIESMICH.txt; do
+        check "$readme names no $package $revision" grep -q "$package $revision" "$folder/$readme"
+    done
+done <"$cache/sources"
 
 # The close box's message; Xvfb has no window manager to send it.
 g++ -O1 -o "$work/close_window" "$source_dir/tests/e2e/close_window.cpp" -lX11
