@@ -9,34 +9,47 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <optional>
+#include <map>
 
 namespace platform {
 namespace {
 
-std::optional<QMargins>& knownMargins()
+const QScreen* orPrimary(const QScreen* screen)
 {
-    static std::optional<QMargins> margins;
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// A frame is as wide as the screen's scale makes it: each screen at each scale has its own.
+QString frameKey(const QScreen* screen)
+{
+    return screen ? QStringLiteral("%1@%2").arg(screen->name()).arg(screen->devicePixelRatio()) : QString();
+}
+
+std::map<QString, QMargins>& knownMargins()
+{
+    static std::map<QString, QMargins> margins;
     return margins;
 }
 
 } // namespace
 
-QMargins frameMargins()
+QMargins frameMargins(const QScreen* screen)
 {
-    if (!knownMargins())
-        knownMargins() = windowsystem::announcedFrameMargins();
-    return *knownMargins();
+    screen = orPrimary(screen);
+    const auto [known, added] = knownMargins().try_emplace(frameKey(screen));
+    if (added)
+        known->second = windowsystem::announcedFrameMargins(screen);
+    return known->second;
 }
 
-void rememberFrameMargins(const QMargins& margins)
+void rememberFrameMargins(const QMargins& margins, const QScreen* screen)
 {
-    knownMargins() = margins;
+    knownMargins()[frameKey(orPrimary(screen))] = margins;
 }
 
-QRect workArea()
+QRect workArea(const QScreen* screen)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    screen = orPrimary(screen);
     return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
 }
 

@@ -85,11 +85,11 @@ void Form::setFramedSizeTwips(double width, double height)
 // picture, its controls and the mouse always share one mapping.
 void Form::fitToDesktop()
 {
-    const QMargins frame = frameMargins();
+    const QMargins frame = frameMargins(screen());
     const bool sizeKept = !m_resizable && isVisible();
     const QSize client = m_framedSize && !sizeKept ? m_framedSize->shrunkBy(frame) : size();
     const QRect outer =
-        placedInside(QRect(m_framePosition, client.grownBy(frame)), workArea(), m_framedSize && !sizeKept);
+        placedInside(QRect(m_framePosition, client.grownBy(frame)), workArea(screen()), m_framedSize && !sizeKept);
     const QSize fitted = outer.size().shrunkBy(frame);
     if (m_resizable)
         resize(fitted);
@@ -98,8 +98,8 @@ void Form::fitToDesktop()
     move(outer.topLeft());
 }
 
-// A window manager that did not announce its frame before the window showed is taken at its word
-// once it has framed the window: the window is fitted anew.
+// A window manager that did not announce its frame on this screen at its scale before the window
+// showed is taken at its word once it has framed the window: the window is fitted anew.
 bool Form::event(QEvent* event)
 {
     const bool handled = Surface::event(event);
@@ -108,8 +108,8 @@ bool Form::event(QEvent* event)
         const QRect outer = frameGeometry();
         const QMargins frame(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
                              outer.bottom() - client.bottom());
-        if (!frame.isNull() && frameMargins().isNull()) {
-            rememberFrameMargins(frame);
+        if (!frame.isNull() && frameMargins(screen()).isNull()) {
+            rememberFrameMargins(frame, screen());
             fitToDesktop();
         }
     }

@@ -60,6 +60,10 @@ void FrameBoundary::setPaused(bool paused)
 
 void FrameBoundary::step()
 {
+    // A stepped loop handles events only inside its own yields, deeper than itself: a press at
+    // its depth or above comes after the stepped frame was its last, and the loop has ended.
+    if (m_stepping && YieldScope::depth() <= m_steppedLoop)
+        m_stepping = false;
     // A press while a stepped frame is still being drawn counts for the same loop; one with no
     // frame held would wait for an animation not yet started.
     if (!m_paused || (m_heldDepth == 0 && !m_stepping))

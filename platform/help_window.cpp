@@ -27,9 +27,8 @@ QString keysTable()
 
 // Beside its window where the work area has room, otherwise over the window's right-hand part,
 // away from the controls that stand at its left; inside the work area always.
-QPoint placeBeside(const QRect& window, const QSize& help, const QMargins& frame)
+QPoint placeBeside(const QRect& window, const QSize& help, const QMargins& frame, const QRect& area)
 {
-    const QRect area = workArea();
     const QSize outer = help.grownBy(frame);
     QPoint topLeft(window.right() + 1, window.top());
     if (topLeft.x() + outer.width() > area.right() + 1)
@@ -56,9 +55,17 @@ HelpWindow::HelpWindow(Form* window) : QDialog(window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text);
-    const QMargins frame = frameMargins();
-    resize(QSize(620, 560).boundedTo(workArea().size().shrunkBy(frame)));
-    move(placeBeside(window->frameGeometry(), size(), frame));
+}
+
+// On the screen its window is on now: the lesson may have moved to the projector since the help
+// was last shown.
+void HelpWindow::placeBesideItsWindow()
+{
+    const auto* window = static_cast<const QWidget*>(parent());
+    const QMargins frame = frameMargins(window->screen());
+    const QRect area = workArea(window->screen());
+    resize(QSize(620, 560).boundedTo(area.size().shrunkBy(frame)));
+    move(placeBeside(window->frameGeometry(), size(), frame, area));
 }
 
 void HelpWindow::showFor(Form* window)
@@ -66,6 +73,7 @@ void HelpWindow::showFor(Form* window)
     auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!help)
         help = new HelpWindow(window);
+    help->placeBesideItsWindow();
     help->show();
     help->raise();
     help->activateWindow();

@@ -21,6 +21,7 @@ public:
 
 private:
     explicit HelpWindow(Form* window);
+    void placeBesideItsWindow();
 };
 
 } // namespace platform

@@ -61,8 +61,11 @@ QStringList userLanguages()
     return QLocale::system().uiLanguages();
 }
 
-void installTranslations(const QString& code)
+void useLanguage(const QString& code)
 {
+    // Numbers follow the texts, not the system: "0,1" beside German words, "0.1" beside English
+    // ones. Qt's own dialogs read the same default.
+    QLocale::setDefault(code == german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(code));
     if (code != german)
         install(translationResource(code), {});
     // Qt's own dialogs: its German (or other) texts where Qt's translations are installed.

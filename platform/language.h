@@ -25,7 +25,8 @@ LanguageChoice chooseLanguage(const QString& asked, const QStringList& userLangu
 // The user's languages in order of preference, as the system's locale settings give them.
 QStringList userLanguages();
 
-// Installs the translations of the programs' own texts and of Qt's dialogs into the application.
-void installTranslations(const QString& code);
+// Installs the translations of the programs' own texts and of Qt's dialogs into the application,
+// and writes numbers by the language's rules.
+void useLanguage(const QString& code);
 
 } // namespace platform

@@ -26,13 +26,12 @@ namespace {
 struct Arguments {
     std::string_view answer; // --help or --version, whichever comes first
     QString language; // as --lang names it
-    QByteArray platform; // as Qt chooses it: -platform before QT_QPA_PLATFORM
-    QByteArray display; // as the X11 platform chooses it: -display before DISPLAY
+    windowsystem::DisplayRequest display;
 };
 
 Arguments readArguments(int argc, char** argv)
 {
-    Arguments arguments{{}, {}, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")};
+    Arguments arguments{{}, {}, {qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")}};
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (arguments.answer.empty() && (argument == "--help" || argument == "--version"))
@@ -44,56 +43,15 @@ Arguments readArguments(int argc, char** argv)
         else if (option.starts_with("-lang="))
             arguments.language = QString::fromLocal8Bit(option.substr(6));
         else if (option == "-platform" && i + 1 < argc)
-            arguments.platform = argv[++i];
+            arguments.display.platform = argv[++i];
         else if (option == "-display" && i + 1 < argc)
-            arguments.display = argv[++i];
+            arguments.display.display = argv[++i];
     }
     return arguments;
 }
 
-bool usesX11(const Arguments& arguments)
-{
-    return arguments.platform.isEmpty() || arguments.platform.startsWith("xcb");
-}
-
-bool usesWayland(const Arguments& arguments)
-{
-    return arguments.platform.startsWith("wayland");
-}
-
-// Where a desktop offers both, X11 (through XWayland) is taken: the windows' placement and the
-// window manager's frame are asked for over X11. Native Wayland serves where it alone is there
-// or is asked for.
-void preferX11(Arguments& arguments)
-{
-    if (!arguments.platform.isEmpty() || arguments.display.isEmpty() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return;
-    arguments.platform = "xcb;wayland";
-    qputenv("QT_QPA_PLATFORM", arguments.platform);
-}
-
-// Known before Qt tries: X11 without a display, unless Qt, left to choose, may take Wayland.
-bool displayMissing(const Arguments& arguments)
-{
-    return windowsystem::displayNeeded() && usesX11(arguments) && arguments.display.isEmpty()
-        && !(arguments.platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
-}
-
-struct Reason {
-    std::string german;
-    std::string english;
-};
-
-Reason displayReason(const QByteArray& display)
-{
-    const std::string shown = display.toStdString();
-    if (display.isEmpty())
-        return {"DISPLAY ist nicht gesetzt.", "DISPLAY is not set."};
-    return {"die Anzeige " + shown + " lässt sich nicht öffnen.", "the display " + shown + " cannot be opened."};
-}
-
 // Ends at once, without exit handlers: it may be called from inside a half-made application.
-[[noreturn]] void endWithoutDisplay(const std::string& name, const Reason& reason)
+[[noreturn]] void endWithoutDisplay(const std::string& name, const windowsystem::DisplayFailure& reason)
 {
     std::fprintf(stderr, "%s braucht eine grafische Oberfläche (X11 oder Wayland mit XWayland); %s\n", name.c_str(),
                  reason.german.c_str());
@@ -121,29 +79,18 @@ struct Connecting {
 };
 Connecting connecting;
 
-bool heldMessageSays(const char* words)
-{
-    return std::any_of(connecting.held.begin(), connecting.held.end(),
-                       [words](const HeldMessage& message) { return message.text.contains(QLatin1String(words)); });
-}
-
 // The plain line names the display that could not be reached. Any other failure (a plugin that
 // does not load, a library that is missing) is Qt's own to tell: its messages come first.
 [[noreturn]] void endWithFatal(const QString& fatal)
 {
     const std::lock_guard lock(connecting.mutex);
-    const Arguments& arguments = connecting.arguments;
-    if (usesX11(arguments) && heldMessageSays("could not connect to display"))
-        endWithoutDisplay(connecting.name, displayReason(arguments.display));
-    if (usesWayland(arguments) && heldMessageSays("wl_display")) {
-        const QByteArray socket =
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QByteArray("wayland-0") : qgetenv("WAYLAND_DISPLAY");
-        endWithoutDisplay(connecting.name,
-                          {"die Wayland-Anzeige " + socket.toStdString() + " lässt sich nicht öffnen.",
-                           "the Wayland display " + socket.toStdString() + " cannot be opened."});
-    }
+    std::vector<QString> messages;
     for (const HeldMessage& message : connecting.held)
-        std::fprintf(stderr, "%s\n", qPrintable(message.text));
+        messages.push_back(message.text);
+    if (const auto failure = windowsystem::unreachableDisplay(connecting.arguments.display, messages))
+        endWithoutDisplay(connecting.name, *failure);
+    for (const QString& message : messages)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
     std::fprintf(stderr, "%s\n", qPrintable(fatal));
     endWithoutDisplay(connecting.name, {"Qt kann sie nicht öffnen (siehe oben).", "Qt cannot open it (see above)."});
 }
@@ -167,7 +114,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         std::exit(0);
     }
     QCoreApplication texts(argc, argv);
-    installTranslations(language);
+    useLanguage(language);
     const QString usage = QCoreApplication::translate(
         "platform",
         "Aufruf: %1 [--help | --version | --lang de|en]\n"
@@ -190,10 +137,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
         windowsystem::useStartingConsole();
         answer(argc, argv, arguments.answer, language.code, name, version, help);
     }
-    if (displayMissing(arguments))
-        endWithoutDisplay(std::string(name), displayReason(arguments.display));
-    preferX11(arguments);
-    windowsystem::setDisplayName(arguments.display);
+    if (const auto failure = windowsystem::chooseDisplay(arguments.display))
+        endWithoutDisplay(std::string(name), *failure);
     prepareApplication();
 
     connecting.name = name;
@@ -201,7 +146,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
-    installTranslations(language.code);
+    useLanguage(language.code);
     std::vector<HeldMessage> held;
     {
         const std::lock_guard lock(connecting.mutex);

@@ -6,22 +6,43 @@
 #include <QByteArray>
 #include <QFont>
 #include <QMargins>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 // What differs between the window systems the programs run on, one implementation per system:
 // nothing above the platform layer knows which one it runs on.
+class QScreen;
+
 namespace platform::windowsystem {
 
-// The display the programs' own connection to the window system opens, as Qt's -display gives it;
-// empty for the default.
-void setDisplayName(const QByteArray& name);
+// How a program was asked to reach its display, before Qt starts: the platform as Qt chooses it
+// (-platform before QT_QPA_PLATFORM) and the display (-display before DISPLAY); empty where
+// nothing was asked for.
+struct DisplayRequest {
+    QByteArray platform;
+    QByteArray display;
+};
 
-// The frame the window manager will put round a new top-level window, in the screen's logical
-// pixels, asked for before any window shows; empty where none is announced.
-QMargins announcedFrameMargins();
+// Why no window can be shown, in German and in English: said before any translation is loaded.
+struct DisplayFailure {
+    std::string german;
+    std::string english;
+};
 
-// Whether a display must be named before Qt is started at all: on X11 a missing one is known at
-// once, while elsewhere the system always has its desktop.
-bool displayNeeded();
+// Chooses the display before Qt starts, where the system offers more than one (it may set
+// QT_QPA_PLATFORM), and tells at once when none can be reached.
+std::optional<DisplayFailure> chooseDisplay(DisplayRequest& request);
+
+// After Qt gave up opening its platform: the plain reason, where the messages Qt gave while it
+// connected show that the display could not be reached.
+std::optional<DisplayFailure> unreachableDisplay(const DisplayRequest& request, const std::vector<QString>& messages);
+
+// The frame the window manager will put round a new top-level window on the screen, in its
+// logical pixels, asked for before any window shows there; empty where none is announced.
+QMargins announcedFrameMargins(const QScreen* screen);
 
 // Lets --help and --version reach the console the program was started from, as UTF-8: a program
 // with windows has none of its own on every system.

@@ -16,39 +16,73 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace platform::windowsystem {
 
-void setDisplayName(const QByteArray&) {}
+// Windows always has its desktop, and Qt its one platform for it.
+std::optional<DisplayFailure> chooseDisplay(DisplayRequest&)
+{
+    return std::nullopt;
+}
 
-// The frame of a top-level window's style at the primary screen's scale, as the system will draw
-// it; the window measures the real one once it shows.
-QMargins announcedFrameMargins()
+std::optional<DisplayFailure> unreachableDisplay(const DisplayRequest&, const std::vector<QString>&)
+{
+    return std::nullopt;
+}
+
+// The frame of a top-level window's style at the screen's own scale, as the system will draw it
+// there; the window measures the real one once it shows.
+QMargins announcedFrameMargins(const QScreen* screen)
 {
     // Qt's offscreen platform draws no frame.
     if (QGuiApplication::platformName() != QLatin1String("windows"))
         return {};
-    const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    // Since Windows 10 (1607): the frame at any scale, not only the one the user signed in with.
+    using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
     RECT frame{0, 0, 0, 0};
-    if (!AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0))
+    const bool adjusted = adjustForDpi
+        ? adjustForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, UINT(std::lround(96 * ratio)))
+        : AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    if (!adjusted)
         return {};
     const auto logical = [ratio](LONG devicePixels) { return int(std::ceil(std::abs(devicePixels) / ratio)); };
     return QMargins(logical(frame.left), logical(frame.top), logical(frame.right), logical(frame.bottom));
 }
 
-bool displayNeeded()
-{
-    return false;
-}
+namespace {
+UINT consoleCodePage = 0;
 
+// A stream sent to a file or a pipe (orvane.exe --version > v.txt) has its handle already.
+bool hasHandle(DWORD stream)
+{
+    const HANDLE handle = GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+} // namespace
+
+// Only the streams that go nowhere are sent to the console; its code page is the user's again
+// when the program ends.
 void useStartingConsole()
 {
-    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+    const bool output = hasHandle(STD_OUTPUT_HANDLE);
+    const bool errors = hasHandle(STD_ERROR_HANDLE);
+    if ((output && errors) || !AttachConsole(ATTACH_PARENT_PROCESS))
         return;
-    std::freopen("CONOUT$", "w", stdout);
-    std::freopen("CONOUT$", "w", stderr);
+    if (!output)
+        std::freopen("CONOUT$", "w", stdout);
+    if (!errors)
+        std::freopen("CONOUT$", "w", stderr);
+    consoleCodePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
+    std::atexit([] {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        SetConsoleOutputCP(consoleCodePage);
+    });
 }
 
 // The layout's font is mapped to Liberation Sans, shipped beside the programs, so every caption

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 
@@ -74,7 +75,7 @@ xcb_window_t rootWindow(xcb_connection_t* connection, int screenNumber)
 }
 
 // Sends the request for the frame extents from a probe window and waits, bounded, for the answer.
-QMargins askForFrameExtents(xcb_connection_t* connection, xcb_window_t root)
+QMargins askForFrameExtents(xcb_connection_t* connection, xcb_window_t root, const QScreen* screen)
 {
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
@@ -111,7 +112,7 @@ QMargins askForFrameExtents(xcb_connection_t* connection, xcb_window_t root)
     // The property holds left, right, top, bottom in the screen's device pixels. Each pair is
     // rounded up as a whole, so that a fitted window never reaches past the work area and loses
     // at most one logical pixel to the rounding.
-    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
     const auto logical = [ratio](uint32_t first, uint32_t second) {
         const int before = int(std::floor(first / ratio));
         return std::pair{before, int(std::ceil((first + second) / ratio)) - before};
@@ -144,18 +145,80 @@ private:
     QEventLoop* m_wait;
 };
 
+// What a copy holds, each in one format: a window's picture as PNG, a selected text as UTF-8.
+std::vector<xcb_atom_t> targetsToSave(xcb_connection_t* connection)
+{
+    std::vector<xcb_atom_t> targets;
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+    if (content && content->hasImage())
+        targets.push_back(atom(connection, "image/png"));
+    if (content && content->hasText()) {
+        targets.push_back(atom(connection, "UTF8_STRING"));
+        targets.push_back(atom(connection, "text/plain;charset=utf-8"));
+    }
+    return targets;
+}
+
+bool usesX11(const DisplayRequest& request)
+{
+    return request.platform.isEmpty() || request.platform.startsWith("xcb");
+}
+
+bool usesWayland(const DisplayRequest& request)
+{
+    return request.platform.startsWith("wayland");
+}
+
+DisplayFailure x11Failure(const QByteArray& display)
+{
+    if (display.isEmpty())
+        return {"DISPLAY ist nicht gesetzt.", "DISPLAY is not set."};
+    const std::string shown = display.toStdString();
+    return {"die Anzeige " + shown + " lässt sich nicht öffnen.", "the display " + shown + " cannot be opened."};
+}
+
 } // namespace
 
-void setDisplayName(const QByteArray& name)
+// Where a desktop offers both, X11 (through XWayland) is taken: the windows' placement and the
+// window manager's frame are asked for over X11. Native Wayland serves where it alone is there
+// or is asked for. X11 without a display is known before Qt tries, unless Qt, left to choose,
+// may take Wayland.
+std::optional<DisplayFailure> chooseDisplay(DisplayRequest& request)
 {
-    displayName() = name;
+    displayName() = request.display;
+    const bool waylandOffered = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (usesX11(request) && request.display.isEmpty() && !(request.platform.isEmpty() && waylandOffered))
+        return x11Failure(request.display);
+    if (request.platform.isEmpty() && !request.display.isEmpty() && waylandOffered) {
+        request.platform = "xcb;wayland";
+        qputenv("QT_QPA_PLATFORM", request.platform);
+    }
+    return std::nullopt;
+}
+
+std::optional<DisplayFailure> unreachableDisplay(const DisplayRequest& request, const std::vector<QString>& messages)
+{
+    const auto said = [&messages](const char* words) {
+        return std::any_of(messages.begin(), messages.end(),
+                           [words](const QString& message) { return message.contains(QLatin1String(words)); });
+    };
+    if (usesX11(request) && said("could not connect to display"))
+        return x11Failure(request.display);
+    if (usesWayland(request) && said("wl_display")) {
+        const std::string socket = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+            ? std::string("wayland-0")
+            : qgetenv("WAYLAND_DISPLAY").toStdString();
+        return DisplayFailure{"die Wayland-Anzeige " + socket + " lässt sich nicht öffnen.",
+                              "the Wayland display " + socket + " cannot be opened."};
+    }
+    return std::nullopt;
 }
 
 // Asks the window manager which frame it will put round a new window, before any window of ours
 // is shown: a window sized from the screen then gets its size with the frame from the start, and
 // its picture never has to follow a second size. A connection of its own keeps the answer out of
 // the program's event queue.
-QMargins announcedFrameMargins()
+QMargins announcedFrameMargins(const QScreen* screen)
 {
     if (!onX11())
         return {};
@@ -164,14 +227,9 @@ QMargins announcedFrameMargins()
         xcb_connect(displayName().isEmpty() ? nullptr : displayName().constData(), &screenNumber);
     QMargins margins;
     if (!xcb_connection_has_error(connection))
-        margins = askForFrameExtents(connection, rootWindow(connection, screenNumber));
+        margins = askForFrameExtents(connection, rootWindow(connection, screenNumber), screen);
     xcb_disconnect(connection);
     return margins;
-}
-
-bool displayNeeded()
-{
-    return true;
 }
 
 // A terminal's output is the program's own here.
@@ -213,8 +271,13 @@ void keepClipboardAfterExit()
     QEventLoop wait;
     SaveNotice notice(requestor, &wait);
     qApp->installNativeEventFilter(&notice);
-    xcb_convert_selection(connection, requestor, manager, atom(connection, "SAVE_TARGETS"),
-                          atom(connection, "_WELLENLEHRE_SAVED"), XCB_CURRENT_TIME);
+    // The property names the targets to save; a manager left to choose saves every one Qt offers,
+    // a dozen image formats converted one by one, far past the bound.
+    const xcb_atom_t saved = atom(connection, "_WELLENLEHRE_SAVED");
+    const std::vector<xcb_atom_t> targets = targetsToSave(connection);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, requestor, saved, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(targets.size()), targets.data());
+    xcb_convert_selection(connection, requestor, manager, atom(connection, "SAVE_TARGETS"), saved, XCB_CURRENT_TIME);
     xcb_flush(connection);
     QTimer::singleShot(handOverBound, &wait, &QEventLoop::quit);
     wait.exec(QEventLoop::ExcludeUserInputEvents);

@@ -83,6 +83,45 @@ bool fetch(Atom target, std::string& data)
     }
 }
 
+std::vector<Atom> atomList(const std::string& data)
+{
+    const auto* atoms = reinterpret_cast<const Atom*>(data.data());
+    return {atoms, atoms + data.size() / sizeof(Atom)};
+}
+
+std::vector<Atom> namedTargets(Window requestor, Atom property)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* value = nullptr;
+    if (property == None
+        || XGetWindowProperty(display, requestor, property, 0, 1024, False, XA_ATOM, &type, &format, &items, &after,
+                              &value)
+            != Success)
+        return {};
+    std::vector<Atom> named;
+    if (type == XA_ATOM && format == 32)
+        named.assign(reinterpret_cast<const Atom*>(value), reinterpret_cast<const Atom*>(value) + items);
+    XFree(value);
+    return named;
+}
+
+// Every target of the owner's, less those that describe the selection rather than hold it.
+std::vector<Atom> offeredTargets()
+{
+    std::string offered;
+    if (!fetch(targets, offered))
+        return {};
+    std::vector<Atom> content;
+    for (const Atom target : atomList(offered)) {
+        if (target != targets && target != saveTargets && target != XInternAtom(display, "MULTIPLE", False)
+            && target != XInternAtom(display, "TIMESTAMP", False))
+            content.push_back(target);
+    }
+    return content;
+}
+
 void notify(const XSelectionRequestEvent& request, Atom property)
 {
     XEvent reply{};
@@ -148,13 +187,18 @@ int main()
         const XSelectionRequestEvent request = event.xselectionrequest;
         const Atom property = request.property == None ? request.target : request.property;
         if (request.selection == manager && request.target == saveTargets) {
-            std::string offered, picture;
+            // As the protocol has it: the targets named in the requestor's property, or every
+            // target the owner offers where none are named.
+            std::vector<Atom> wanted = namedTargets(request.requestor, request.property);
+            if (wanted.empty())
+                wanted = offeredTargets();
+            std::string picture;
             bool saved = false;
-            if (fetch(targets, offered)) {
-                const auto* atoms = reinterpret_cast<const Atom*>(offered.data());
-                for (std::size_t i = 0; i < offered.size() / sizeof(Atom); ++i) {
-                    if (atoms[i] == png)
-                        saved = fetch(png, picture) && !picture.empty();
+            for (const Atom target : wanted) {
+                std::string data;
+                if (fetch(target, data) && target == png && !data.empty()) {
+                    picture = data;
+                    saved = true;
                 }
             }
             if (saved) {

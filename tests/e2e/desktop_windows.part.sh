@@ -160,3 +160,40 @@ for program in orvane kestrup tilmora; do
     ((status == 1)) && grep -q "^$program braucht eine grafische Oberfläche" "$work/no-compositor.txt" ||
         fail "$program on Wayland without a compositor: status $status, \"$(head -n 1 "$work/no-compositor.txt")\""
 done
+
+# A lesson on a projector beside the primary screen: F1's help opens on the screen its window is
+# on now, also when it was first shown on the other one. A nested X server holds both screens side
+# by side; Qt finds screens by RandR's monitors, so the projector is named as one as well.
+Xephyr -displayfd 3 +xinerama -screen 1280x800 -screen 1024x768 -dpi 96 -nolisten tcp -noreset \
+    3>"$work/projector" 2>"$work/projector.log" &
+projector_pid=$!
+for _ in $(seq 50); do
+    [[ -s "$work/projector" ]] && break
+    sleep 0.1
+done
+(
+    export DISPLAY=:$(cat "$work/projector")
+    xrandr --setmonitor projector 1024/271x768/203+1280+0 none >/dev/null 2>&1
+    openbox >/dev/null 2>&1 &
+    sleep 0.5
+    "$build/kestrup/kestrup" &
+    pid=$!
+    help="Hilfe – $kestrup"
+    for screen_left in 0 1280; do
+        id=$(window_id "$kestrup") || { fail "no window \"$kestrup\" on two screens"; break; }
+        xdotool windowmove --sync "$id" "$((screen_left + 20))" 20
+        sleep 0.5
+        xdotool windowactivate --sync "$id" key F1
+        help_id=$(window_id "$help") || { fail "no help on two screens"; break; }
+        sleep 0.3
+        read -r x _ w _ < <(client_area "$help_id")
+        ((x >= screen_left && x + w <= screen_left + (screen_left ? 1024 : 1280))) ||
+            fail "help at x $x, width $w, not on the screen from x $screen_left that its window is on"
+        xdotool windowactivate --sync "$help_id" key Escape
+        expect_no_window "$help"
+    done
+    close_window "$kestrup"
+    expect_exit $pid "closing Kestrup on two screens"
+    exit "$failures"
+) || failures=$((failures + $?))
+kill "$projector_pid"

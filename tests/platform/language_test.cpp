@@ -2,6 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
 #include <platform/language.h>
+#include <platform/numbers.h>
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +30,22 @@ TEST(Language, LocaleAndLangChooseEnglishOrGerman)
     const platform::LanguageChoice unknown = chooseLanguage("fr", {"en-US"});
     EXPECT_EQ(unknown.code, "de");
     EXPECT_EQ(unknown.unknownAsked, "fr");
+}
+
+// Numbers follow the chosen language, whatever the system's: German on an English system writes a
+// decimal comma, English on a German system a point.
+TEST(Language, NumbersFollowTheChosenLanguageNotTheSystem)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    platform::useLanguage("de");
+    EXPECT_EQ(platform::numberText(0.1), "0,1");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    platform::useLanguage("en");
+    EXPECT_EQ(platform::numberText(0.1), "0.1");
+    QLocale::setDefault(saved);
+    // The other tests of this program read German texts.
+    qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
 }
 
 } // namespace

@@ -115,6 +115,25 @@ TEST(LessonTools, StepsBelongToTheHeldLoopAndPicturesWaitForItsFrame)
     EXPECT_EQ(outer, 3);
 }
 
+// A step whose frame is its loop's last (Halt while paused, a scan's last point) leaves nothing
+// behind: a later N finds no frame to step, and the next start holds at its first frame.
+TEST(LessonTools, AStepThatEndsItsLoopLeavesTheNextStartHeldAtItsFirstFrame)
+{
+    FrameBoundary& boundary = FrameBoundary::instance();
+    boundary.setPaused(true);
+    QTimer::singleShot(10, [&] { boundary.step(); });
+    runFrames(1);
+    boundary.step();
+    int frame = 0;
+    int heldAt = 0;
+    QTimer::singleShot(10, [&] {
+        heldAt = frame;
+        boundary.setPaused(false);
+    });
+    runFrames(3, [&](int drawn) { frame = drawn; });
+    EXPECT_EQ(heldAt, 1);
+}
+
 TEST(LessonTools, PausingMarksEveryWindowTitleAndNothingElse)
 {
     platform::Form form;
