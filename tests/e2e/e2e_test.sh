@@ -27,6 +27,8 @@ if [[ -z "${E2E_UNDER_XVFB:-}" ]]; then
 fi
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
+# The windows are found by their German titles: German, whatever the caller's locale.
+export LANGUAGE=de
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 failures=0

@@ -29,9 +29,13 @@ for program in orvane kestrup tilmora; do
     run "$executable" --version
     [[ $status == 0 && "$out" == "$program $version" && -z "$err" ]] ||
         fail "$program --version: status $status, out '$out', err '$err'"
-    run "$executable" -x --help --version
+    run "$executable" -x --help --version --lang de
     [[ $status == 0 && "$out" == "Aufruf: $program "* && "$out" == *"F1 "* && -z "$err" ]] ||
         fail "$program --help: status $status, out '$out', err '$err'"
+    # Without --lang the user's languages choose, whatever the caller's locale.
+    run LC_ALL=C.UTF-8 LANGUAGE=en:de "$executable" --help
+    [[ $status == 0 && "$out" == "Usage: $program "* && -z "$err" ]] ||
+        fail "$program --help in English: status $status, out '$out', err '$err'"
 
     # Exactly the two lines, no word from Qt about plugins or reinstalling.
     run "$executable"
