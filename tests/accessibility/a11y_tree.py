@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
-"""Prints the accessibility tree of a running program, one line per object: depth, role, name."""
+"""Prints the accessibility tree of a running program, one line per object: depth, role, name,
+then its text's paragraphs and table cells, each in a column of its own."""
+import re
 import sys
 import time
 
@@ -30,7 +32,10 @@ def walk(node, depth, out):
         text = ""
         if "Text" in node.get_interfaces():
             text = Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
-        out.append(f"{depth}\t{role}\t{name}\t{text}".replace("\n", " "))
+        # Qt ends a paragraph with a line break and opens and closes each table cell with
+        # U+FDD0 and U+FDD1.
+        parts = [part for part in re.split("[\n\u2028\u2029\ufdd0\ufdd1]", text) if part.strip()]
+        out.append("\t".join([str(depth), role, name.replace("\n", " ")] + (parts or [""])))
         for i in range(node.get_child_count()):
             child = node.get_child_at_index(i)
             if child is not None:

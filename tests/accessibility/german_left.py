@@ -1,30 +1,43 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Wellenlehre developers
-"""Reads an accessibility tree (lines depth, role, name, text) on standard input and prints every
-name or text that is a German source text of the translation file given as the argument, left
-untranslated. Texts the translation keeps as they are (W1, Menu, numbers) are no German words."""
+"""Reads two accessibility trees of the same windows (lines depth, role, name, texts; see
+a11y_tree.py), the German one from the file given as the second argument and the English one on
+standard input, and prints every name or text the English one shows as the German one does.
+Texts the translation file given as the first argument keeps as they are (W1, Menu, F1) and texts
+without a word of three letters (numbers, formulas such as ds = 0) are alike in both languages."""
+import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
 
-def german_only(ts_file):
-    texts = set()
+def kept_as_they_are(ts_file):
+    kept = set()
     for message in ElementTree.parse(ts_file).getroot().iter("message"):
-        source = message.findtext("source") or ""
-        translation = message.findtext("translation") or ""
-        if source.strip() and source != translation:
-            texts.add(source.strip())
-    return texts
+        source = (message.findtext("source") or "").strip()
+        if source and source == (message.findtext("translation") or "").strip():
+            kept.add(source)
+    return kept
+
+
+def shown(line):
+    """The names and texts of one object; the application's name is the program's in both."""
+    fields = line.rstrip("\n").split("\t")
+    if len(fields) < 3 or fields[1] == "application":
+        return []
+    return [field.strip() for field in fields[2:] if re.search(r"[^\W\d_]{3}", field)]
 
 
 def main():
-    german = german_only(sys.argv[1])
+    kept = kept_as_they_are(sys.argv[1])
+    with open(sys.argv[2], encoding="utf-8") as tree:
+        german = {text for line in tree for text in shown(line)} - kept
     found = 0
     for line in sys.stdin:
-        for shown in line.rstrip("\n").split("\t")[2:]:
-            if shown.strip() in german:
-                print(f"German left: {shown.strip()!r} in {line.strip()!r}")
+        for text in shown(line):
+            if text in german:
+                role, name = line.split("\t")[1:3]
+                print(f"German left: {text!r} ({role} {name!r})")
                 found += 1
     return 1 if found else 0
 
