@@ -11,11 +11,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 
@@ -55,7 +57,8 @@ constexpr std::size_t stackBound = 1536 * 1024;
 constexpr std::chrono::milliseconds closeBound{100};
 
 // Ctrl+S opens the save dialog in the pictures folder, and the dialog keeps its state in the
-// user's settings: a home of the storm's own keeps both out of the real one. Removed at the end.
+// user's settings: a home of the storm's own keeps both out of the real one, where the folders
+// follow HOME and XDG (not on Windows). Removed at the end.
 std::filesystem::path makeOwnHome()
 {
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/storm-home-XXXXXX"));
@@ -81,15 +84,43 @@ std::filesystem::path makeOwnHome()
     return std::filesystem::path(QFile::encodeName(home.path()).toStdString());
 }
 
-// Pictures the save dialog wrote: none, as the storm never accepts it.
-int savedPictures(const std::filesystem::path& home)
+// Where the save dialog opens, as the program chooses it: the pictures folder where it exists,
+// else the home folder. Windows takes neither from HOME, so there it lies outside the storm's own.
+std::filesystem::path saveFolder()
 {
-    int found = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(home)) {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return (QDir(pictures).exists() ? pictures : QDir::homePath()).toStdU16String();
+}
+
+using Pictures = std::map<std::filesystem::path, std::filesystem::file_time_type>;
+
+// The PNG files in the storm's own home, at any depth, and in the save folder, which may be the
+// user's own and hold pictures from before.
+Pictures pictures(const std::filesystem::path& home)
+{
+    Pictures found;
+    const auto add = [&found](const std::filesystem::directory_entry& entry) {
         if (entry.path().extension() == ".png")
-            ++found;
-    }
+            found[entry.path()] = entry.last_write_time();
+    };
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
+        add(entry);
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(saveFolder(), missing))
+        add(entry);
     return found;
+}
+
+// Pictures the save dialog wrote: none, as the storm never accepts it.
+int savedPictures(const Pictures& before, const std::filesystem::path& home)
+{
+    int saved = 0;
+    for (const auto& [path, written] : pictures(home)) {
+        const auto old = before.find(path);
+        if (old == before.end() || old->second != written)
+            ++saved;
+    }
+    return saved;
 }
 
 } // namespace
@@ -111,6 +142,7 @@ int runStorm(int argc, char** argv, const Program& program)
     // Unpaced, the animations run as fast as they draw: more frames between the actions, and a
     // replay of a seed does not depend on the clock.
     platform::Pacer::setEnabled(false);
+    const Pictures picturesBefore = pictures(home);
 
     Storm* running = nullptr;
     Watchdog watchdog(std::chrono::seconds(numberFromEnvironment("STORM_BOUND_SECONDS", 200)), [seed, &running, &home] {
@@ -133,7 +165,7 @@ int runStorm(int argc, char** argv, const Program& program)
     running = &storm;
 
     // The program's own close ends the process; the storm reports just before.
-    platform::setEndHandler([&storm, &program, &watchdog, &home] {
+    platform::setEndHandler([&storm, &program, &watchdog, &home, &picturesBefore] {
         watchdog.disarm();
         const auto sinceClose = std::chrono::steady_clock::now() - storm.closedAt();
         storm.report(stdout);
@@ -161,7 +193,7 @@ int runStorm(int argc, char** argv, const Program& program)
             std::printf("storm: FAIL: the storm did not go through the pause, the help and the save dialog\n");
             failed = true;
         }
-        if (const int saved = savedPictures(home); saved > 0) {
+        if (const int saved = savedPictures(picturesBefore, home); saved > 0) {
             std::printf("storm: FAIL: %d pictures saved, though the save dialog was never accepted\n", saved);
             failed = true;
         }
