@@ -26,7 +26,7 @@ function(wellenlehre_windows_program target description)
     find_program(WELLENLEHRE_RSVG_CONVERT rsvg-convert REQUIRED)
     find_program(WELLENLEHRE_ICOTOOL icotool REQUIRED)
 
-    set(svg ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../icons/${target}.svg)
+    set(svg ${PROJECT_SOURCE_DIR}/packaging/icons/${target}.svg)
     cmake_path(NORMAL_PATH svg)
     set(work ${CMAKE_CURRENT_BINARY_DIR}/${target}_icon)
     set(icon ${CMAKE_CURRENT_BINARY_DIR}/${target}.ico)

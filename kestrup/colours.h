@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <platform/numbers.h>
+#include <platform/widgets/numbers.h>
 
 #include <QColor>
 

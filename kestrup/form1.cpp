@@ -6,10 +6,10 @@
 #include "colours.h"
 #include "help_page.h"
 
-#include <platform/application.h>
-#include <platform/events.h>
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/loop/events.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/layout_font.h>
+#include <platform/widgets/numbers.h>
 
 #include <cmath>
 

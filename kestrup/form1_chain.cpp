@@ -5,8 +5,8 @@
 
 #include "colours.h"
 
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/numbers.h>
 
 // The chain box: the two phasors at the measuring position, their chain head to tail and their
 // resultant, enlarged; erased element by element like the rows.

@@ -3,8 +3,8 @@
 
 #include "form1.h"
 
-#include <platform/application.h>
-#include <platform/startup.h>
+#include <platform/startup/application.h>
+#include <platform/startup/startup.h>
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include <platform/controls.h>
-#include <platform/form.h>
+#include <platform/widgets/controls.h>
+#include <platform/widgets/form.h>
 
 namespace orvane {
 

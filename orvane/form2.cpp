@@ -8,9 +8,9 @@
 #include "help_pages.h"
 #include "program.h"
 
-#include <platform/application.h>
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/layout_font.h>
+#include <platform/widgets/numbers.h>
 
 #include <cmath>
 

@@ -5,8 +5,8 @@
 
 #include "colours.h"
 
-#include <platform/events.h>
-#include <platform/nesting.h>
+#include <platform/loop/events.h>
+#include <platform/loop/nesting.h>
 
 #include <cmath>
 

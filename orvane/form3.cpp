@@ -7,10 +7,10 @@
 #include "help_pages.h"
 #include "program.h"
 
-#include <platform/application.h>
-#include <platform/events.h>
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/loop/events.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/layout_font.h>
+#include <platform/widgets/numbers.h>
 
 #include <cmath>
 

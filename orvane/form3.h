@@ -3,11 +3,11 @@
 
 #pragma once
 
-#include <platform/controls.h>
-#include <platform/form.h>
-#include <platform/nesting.h>
-#include <platform/picture_box.h>
-#include <platform/surface.h>
+#include <platform/drawing/surface.h>
+#include <platform/loop/nesting.h>
+#include <platform/widgets/controls.h>
+#include <platform/widgets/form.h>
+#include <platform/widgets/picture_box.h>
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include "form3.h"
 
-#include <platform/events.h>
+#include <platform/loop/events.h>
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 
 #include "colours.h"
 
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/numbers.h>
 
 #include <cmath>
 

@@ -5,9 +5,9 @@
 
 #include "colours.h"
 
-#include <platform/events.h>
-#include <platform/nesting.h>
-#include <platform/numbers.h>
+#include <platform/loop/events.h>
+#include <platform/loop/nesting.h>
+#include <platform/widgets/numbers.h>
 
 #include <chrono>
 #include <cmath>

@@ -8,10 +8,10 @@
 #include "text_fit.h"
 #include "wrapping_button.h"
 
-#include <platform/application.h>
-#include <platform/events.h>
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/loop/events.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/layout_font.h>
+#include <platform/widgets/numbers.h>
 
 #include <cmath>
 #include <utility>

@@ -8,7 +8,7 @@
 
 #include "colours.h"
 
-#include <platform/events.h>
+#include <platform/loop/events.h>
 
 #include <cmath>
 

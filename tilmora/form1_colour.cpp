@@ -7,7 +7,7 @@
 
 #include "colours.h"
 
-#include <platform/numbers.h>
+#include <platform/widgets/numbers.h>
 
 #include <array>
 #include <cmath>

@@ -7,8 +7,8 @@
 
 #include "colours.h"
 
-#include <platform/events.h>
-#include <platform/numbers.h>
+#include <platform/loop/events.h>
+#include <platform/widgets/numbers.h>
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <platform/controls.h>
+#include <platform/widgets/controls.h>
 
 #include <initializer_list>
 

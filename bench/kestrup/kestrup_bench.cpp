@@ -7,8 +7,8 @@
 
 #include <kestrup/form1.h>
 
-#include <platform/application.h>
-#include <platform/events.h>
+#include <platform/loop/events.h>
+#include <platform/startup/application.h>
 
 #include <support/figures.h>
 #include <support/frame_run.h>

@@ -9,9 +9,9 @@
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
-#include <platform/application.h>
-#include <platform/events.h>
-#include <platform/surface.h>
+#include <platform/drawing/surface.h>
+#include <platform/loop/events.h>
+#include <platform/startup/application.h>
 
 #include <support/clocks.h>
 #include <support/figures.h>

@@ -10,8 +10,8 @@
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
-#include <platform/application.h>
-#include <platform/surface.h>
+#include <platform/drawing/surface.h>
+#include <platform/startup/application.h>
 
 #include <support/first_paint.h>
 

@@ -9,8 +9,8 @@
 #include <orvane/form2.h>
 #include <orvane/program.h>
 
-#include <platform/application.h>
-#include <platform/events.h>
+#include <platform/loop/events.h>
+#include <platform/startup/application.h>
 
 #include <support/figures.h>
 #include <support/frame_run.h>

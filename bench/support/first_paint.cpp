@@ -5,7 +5,7 @@
 
 #include "figures.h"
 
-#include <platform/events.h>
+#include <platform/loop/events.h>
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -5,9 +5,9 @@
 
 #include "clocks.h"
 
-#include <platform/benchmark_probe.h>
-#include <platform/events.h>
-#include <platform/frame_boundary.h>
+#include <platform/loop/benchmark_probe.h>
+#include <platform/loop/events.h>
+#include <platform/loop/frame_boundary.h>
 
 #include <QCoreApplication>
 #include <QTimer>

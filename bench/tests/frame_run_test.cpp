@@ -4,7 +4,7 @@
 #include <support/clocks.h>
 #include <support/frame_run.h>
 
-#include <platform/events.h>
+#include <platform/loop/events.h>
 
 #include <gtest/gtest.h>
 

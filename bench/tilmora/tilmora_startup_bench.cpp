@@ -8,7 +8,7 @@
 
 #include <tilmora/form1.h>
 
-#include <platform/application.h>
+#include <platform/startup/application.h>
 
 #include <support/first_paint.h>
 

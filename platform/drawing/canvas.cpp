@@ -3,7 +3,6 @@
 
 #include "canvas.h"
 
-#include "layout.h"
 #include "raster.h"
 
 #include <QPainter>

@@ -5,8 +5,6 @@
 
 #include "surface.h"
 
-#include "benchmark_probe.h"
-
 #include <QCoreApplication>
 
 #include <chrono>

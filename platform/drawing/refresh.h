@@ -33,4 +33,9 @@ private:
     std::vector<QPointer<Surface>> m_flushing;
 };
 
+// For the benchmarks alone, outside the windows' interface: while withheld, drawing goes on but
+// nothing drawn is handed to Qt, so a run costs the program's own work without painting and
+// without the display server's.
+void setScreenWithheld(bool withheld);
+
 } // namespace platform

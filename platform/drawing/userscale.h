@@ -8,6 +8,11 @@
 
 namespace platform {
 
+// Twips are 1/1440 inch: 15 to a pixel at 96 dpi.
+double twipsPerPixel();
+int twipsToPixels(double twips);
+double pixelsToTwips(double pixels);
+
 // The user coordinates of a surface: ScaleLeft and ScaleTop name its top-left corner, ScaleWidth
 // and ScaleHeight its extent; a negative extent turns that axis round (y upwards). Maps to the
 // surface's pixels and back. A plain value, so that it can be tested without a window.

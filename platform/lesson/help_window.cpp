@@ -3,10 +3,10 @@
 
 #include "help_window.h"
 
-#include "application.h"
-#include "desktop.h"
-#include "form.h"
 #include "lesson_tools.h"
+#include "platform/widgets/form.h"
+#include "platform/widgets/layout_font.h"
+#include "platform/windowsystem/desktop.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>

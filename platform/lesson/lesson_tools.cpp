@@ -3,9 +3,10 @@
 
 #include "lesson_tools.h"
 
-#include "form.h"
-#include "frame_boundary.h"
 #include "help_window.h"
+#include "platform/loop/frame_boundary.h"
+#include "platform/widgets/form.h"
+#include "platform/windowsystem/windowsystem.h"
 #include "window_picture.h"
 
 #include <QAccessible>
@@ -78,9 +79,7 @@ void LessonTools::markPaused(QWidget* window, bool paused)
     if (marked == window->windowTitle())
         return;
     window->setWindowTitle(marked);
-    // On Wayland Qt draws the title bar itself, and only with the window's next picture.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        window->update();
+    windowsystem::showNewTitle(window);
     // A window's accessible name is its title: screen readers announce the new one.
     QAccessibleEvent nameChanged(window, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
@@ -96,6 +95,12 @@ void LessonTools::markAllWindows(bool paused)
 
 bool LessonTools::eventFilter(QObject* watched, QEvent* event)
 {
+    // A window shown while paused carries the mark from its first picture on: the show event
+    // comes before the window system shows it.
+    if (event->type() == QEvent::Show && qobject_cast<Form*>(watched)) {
+        markPaused(static_cast<QWidget*>(watched), FrameBoundary::instance().paused());
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     Form* form = formOf(watched);

@@ -18,7 +18,7 @@ class LessonTools : public QObject {
     Q_OBJECT
 
 public:
-    // Once per program; every window made after it has the keys.
+    // Once per program, with the application; every window has the keys.
     static void install();
 
     // While paused, every window's title ends in the pause mark; screen readers hear the change

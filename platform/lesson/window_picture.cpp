@@ -3,7 +3,7 @@
 
 #include "window_picture.h"
 
-#include "form.h"
+#include "platform/widgets/form.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/drawing/refresh.h"
+
 #include <functional>
 
 namespace platform {
@@ -11,8 +13,6 @@ namespace platform {
 // of every pacer, paced or not, so once per animation frame.
 void setTickObserver(std::function<void()> observer);
 
-// For the benchmarks alone: while withheld, drawing goes on but nothing drawn is handed to Qt,
-// so a run costs the program's own work without painting and without the display server's.
-void setScreenWithheld(bool withheld);
+// setScreenWithheld(), the drawing's own part of the probe, comes with it.
 
 } // namespace platform

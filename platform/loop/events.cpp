@@ -7,8 +7,8 @@
 
 #include "frame_boundary.h"
 #include "nesting.h"
-#include "refresh.h"
-#include "system.h"
+#include "platform/drawing/refresh.h"
+#include "platform/windowsystem/windowsystem.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -3,25 +3,14 @@
 
 #include "application.h"
 
-#include "system.h"
+#include "platform/lesson/lesson_tools.h"
+#include "platform/widgets/layout_font.h"
 
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
 
 namespace platform {
-
-namespace {
-const QString layoutFamily = QStringLiteral("MS Sans Serif");
-const QString substitute = QStringLiteral("Liberation Sans");
-
-// Where the system has a font of the layout's name with other metrics (Windows' own bitmap font),
-// the substitute is asked for by its own name, so that every caption fits as laid out.
-QString requestedFamily()
-{
-    return windowsystem::bundledFontsLoaded() ? substitute : layoutFamily;
-}
-} // namespace
 
 void prepareApplication()
 {
@@ -33,18 +22,9 @@ void initialiseApplication()
     // One look on every desktop, whatever theme the session has.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
-    windowsystem::loadBundledFonts();
-    QFont::insertSubstitutions(layoutFamily, {substitute, QStringLiteral("DejaVu Sans")});
+    provideLayoutFont();
     QApplication::setFont(layoutFont(8.25, false));
-}
-
-QFont layoutFont(double pointSize, bool bold)
-{
-    QFont font(requestedFamily());
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    font.setHintingPreference(windowsystem::layoutHinting());
-    return font;
+    LessonTools::install();
 }
 
 } // namespace platform

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QFont>
-
 namespace platform {
 
 // Once per process, before the QApplication: the choice of event loop. Qt's own loop rather than
@@ -12,10 +10,8 @@ namespace platform {
 // that finds nothing to do in a fraction of GLib's time.
 void prepareApplication();
 
-// Once per process, after the QApplication: style, font substitution, default colours.
+// Once per process, after the QApplication: style, font substitution, default colours, and the
+// lesson tools of every window.
 void initialiseApplication();
-
-// The layout's font: "MS Sans Serif" as the requested family, substituted on Linux.
-QFont layoutFont(double pointSize, bool bold = true);
 
 } // namespace platform

@@ -5,8 +5,8 @@
 
 #include "application.h"
 #include "language.h"
-#include "lesson_tools.h"
-#include "system.h"
+#include "platform/lesson/lesson_tools.h"
+#include "platform/windowsystem/windowsystem.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -4,7 +4,7 @@
 #include "controls.h"
 
 #include "layout.h"
-#include "surface.h"
+#include "platform/drawing/surface.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -3,10 +3,8 @@
 
 #include "form.h"
 
-#include "desktop.h"
-#include "frame_boundary.h"
 #include "layout.h"
-#include "lesson_tools.h"
+#include "platform/windowsystem/desktop.h"
 
 #include <QCloseEvent>
 #include <QResizeEvent>
@@ -16,7 +14,6 @@ namespace platform {
 Form::Form(QWidget* parent) : Surface(parent)
 {
     setWindowFlag(Qt::Window);
-    LessonTools::install();
 }
 
 void Form::setLessonHelp(const QString& name, const QString& helpText)
@@ -52,8 +49,6 @@ void Form::setVisible(bool visible)
     if (visible && !m_loaded)
         load();
     const bool wasVisible = isVisible();
-    if (visible)
-        LessonTools::markPaused(this, FrameBoundary::instance().paused());
     Surface::setVisible(visible);
     if (visible) {
         raise();

@@ -3,7 +3,7 @@
 
 #include "layout.h"
 
-#include "surface.h"
+#include "platform/drawing/surface.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,8 +13,6 @@
 
 namespace platform {
 namespace {
-
-constexpr double twipsPerInch = 1440.0;
 
 // Pixels per container unit along x and y, and the container's origin in its units.
 struct ContainerUnits {
@@ -41,23 +39,6 @@ int toPixel(double v)
 }
 
 } // namespace
-
-double twipsPerPixel()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return twipsPerInch / (dpi > 0 ? dpi : 96.0);
-}
-
-int twipsToPixels(double twips)
-{
-    return toPixel(twips / twipsPerPixel());
-}
-
-double pixelsToTwips(double pixels)
-{
-    return pixels * twipsPerPixel();
-}
 
 QSizeF screenSizeTwips()
 {

@@ -3,16 +3,13 @@
 
 #pragma once
 
+#include "platform/drawing/userscale.h"
+
 #include <QSizeF>
 
 class QWidget;
 
 namespace platform {
-
-// Twips are 1/1440 inch: 15 to a pixel at 96 dpi.
-double twipsPerPixel();
-int twipsToPixels(double twips);
-double pixelsToTwips(double pixels);
 
 // The screen's size in twips.
 QSizeF screenSizeTwips();

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "surface.h"
+#include "platform/drawing/surface.h"
 
 namespace platform {
 

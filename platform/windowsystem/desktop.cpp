@@ -3,7 +3,7 @@
 
 #include "desktop.h"
 
-#include "system.h"
+#include "windowsystem.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include "system.h"
+#include "windowsystem.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -117,5 +117,8 @@ void keepClipboardAfterExit()
     if (qApp && QGuiApplication::clipboard()->ownsClipboard())
         OleFlushClipboard();
 }
+
+// The system draws the title bar and shows a new title at once.
+void showNewTitle(QWidget*) {}
 
 } // namespace platform::windowsystem

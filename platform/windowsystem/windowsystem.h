@@ -15,6 +15,7 @@
 // What differs between the window systems the programs run on, one implementation per system:
 // nothing above the platform layer knows which one it runs on.
 class QScreen;
+class QWidget;
 
 namespace platform::windowsystem {
 
@@ -60,5 +61,9 @@ QFont::HintingPreference layoutHinting();
 // Makes what the program put on the clipboard outlive it: the program ends without Qt's own
 // shutdown, which would otherwise hand it over.
 void keepClipboardAfterExit();
+
+// Shows a window's new title where the window system draws it only with a new picture of the
+// window (Qt's own title bars on Wayland).
+void showNewTitle(QWidget* window);
 
 } // namespace platform::windowsystem

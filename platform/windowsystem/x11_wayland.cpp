@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include "system.h"
+#include "windowsystem.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QClipboard>
@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 #include <xcb/xcb.h>
 
@@ -284,6 +285,13 @@ void keepClipboardAfterExit()
     qApp->removeNativeEventFilter(&notice);
     xcb_destroy_window(connection, requestor);
     xcb_flush(connection);
+}
+
+// On Wayland Qt draws the title bar itself, and only with the window's next picture.
+void showNewTitle(QWidget* window)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        window->update();
 }
 
 } // namespace platform::windowsystem

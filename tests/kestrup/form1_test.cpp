@@ -5,9 +5,9 @@
 
 #include <kestrup/form1.h>
 
-#include <platform/events.h>
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/loop/events.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/numbers.h>
 
 #include <support/testing.h>
 

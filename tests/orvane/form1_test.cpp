@@ -6,7 +6,7 @@
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
-#include <platform/layout.h>
+#include <platform/widgets/layout.h>
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include <orvane/form2.h>
 #include <orvane/program.h>
 
-#include <platform/events.h>
+#include <platform/loop/events.h>
 #include <support/testing.h>
 
 #include <QTest>

@@ -7,7 +7,7 @@
 
 #include "../support/testing.h"
 
-#include <platform/layout.h>
+#include <platform/widgets/layout.h>
 
 #include <QTest>
 

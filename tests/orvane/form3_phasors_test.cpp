@@ -4,7 +4,7 @@
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
-#include <platform/layout.h>
+#include <platform/widgets/layout.h>
 #include <support/testing.h>
 
 #include <QTest>

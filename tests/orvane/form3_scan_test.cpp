@@ -5,9 +5,9 @@
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
-#include <platform/events.h>
-#include <platform/frame_boundary.h>
-#include <platform/layout.h>
+#include <platform/loop/events.h>
+#include <platform/loop/frame_boundary.h>
+#include <platform/widgets/layout.h>
 #include <support/testing.h>
 
 #include <QTest>

@@ -5,8 +5,8 @@
 #include <orvane/form3.h>
 #include <orvane/program.h>
 
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/numbers.h>
 #include <support/testing.h>
 
 #include <QTest>

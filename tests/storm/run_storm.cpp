@@ -5,8 +5,8 @@
 
 #include "watchdog.h"
 
-#include <platform/application.h>
-#include <platform/events.h>
+#include <platform/loop/events.h>
+#include <platform/startup/application.h>
 
 #include <QApplication>
 #include <QDir>

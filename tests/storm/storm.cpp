@@ -3,8 +3,8 @@
 
 #include "storm.h"
 
-#include <platform/frame_boundary.h>
-#include <platform/surface.h>
+#include <platform/drawing/surface.h>
+#include <platform/loop/frame_boundary.h>
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/application.h>
-#include <platform/events.h>
+#include <platform/loop/events.h>
+#include <platform/startup/application.h>
 
 #include <QApplication>
 

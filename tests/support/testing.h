@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <platform/canvas.h>
+#include <platform/drawing/canvas.h>
 
 #include <QColor>
 #include <QImage>

@@ -3,7 +3,7 @@
 
 #include <tilmora/form1.h>
 
-#include <platform/numbers.h>
+#include <platform/widgets/numbers.h>
 
 #include <support/testing.h>
 

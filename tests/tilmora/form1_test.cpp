@@ -3,8 +3,8 @@
 
 #include <tilmora/form1.h>
 
-#include <platform/layout.h>
-#include <platform/numbers.h>
+#include <platform/widgets/layout.h>
+#include <platform/widgets/numbers.h>
 
 #include <support/testing.h>
 

@@ -3,7 +3,7 @@
 
 #include <tilmora/wrapping_button.h>
 
-#include <platform/application.h>
+#include <platform/widgets/layout_font.h>
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/canvas.h>
-#include <platform/layout.h>
+#include <platform/drawing/canvas.h>
+#include <platform/widgets/layout.h>
 
 #include <support/testing.h>
 

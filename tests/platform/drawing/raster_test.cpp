@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/raster.h>
+#include <platform/drawing/raster.h>
 
 #include <support/testing.h>
 

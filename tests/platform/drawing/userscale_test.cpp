@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/userscale.h>
+#include <platform/drawing/userscale.h>
 
 #include <gtest/gtest.h>
 

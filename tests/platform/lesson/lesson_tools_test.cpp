@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/controls.h>
-#include <platform/desktop.h>
-#include <platform/events.h>
-#include <platform/form.h>
-#include <platform/frame_boundary.h>
-#include <platform/help_window.h>
-#include <platform/window_picture.h>
+#include <platform/lesson/help_window.h>
+#include <platform/lesson/window_picture.h>
+#include <platform/loop/events.h>
+#include <platform/loop/frame_boundary.h>
+#include <platform/widgets/controls.h>
+#include <platform/widgets/form.h>
+#include <platform/windowsystem/desktop.h>
 
 #include <support/testing.h>
 

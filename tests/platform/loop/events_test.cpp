@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/events.h>
-#include <platform/surface.h>
+#include <platform/drawing/surface.h>
+#include <platform/loop/events.h>
 
 #include <support/testing.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/language.h>
-#include <platform/numbers.h>
+#include <platform/startup/language.h>
+#include <platform/widgets/numbers.h>
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/controls.h>
-#include <platform/layout.h>
-#include <platform/surface.h>
+#include <platform/drawing/surface.h>
+#include <platform/widgets/controls.h>
+#include <platform/widgets/layout.h>
 
 #include <QSignalSpy>
 #include <QTest>

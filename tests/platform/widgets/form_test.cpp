@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/desktop.h>
-#include <platform/form.h>
-#include <platform/layout.h>
+#include <platform/widgets/form.h>
+#include <platform/widgets/layout.h>
+#include <platform/windowsystem/desktop.h>
 
 #include <QTest>
 

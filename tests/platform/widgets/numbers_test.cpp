@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 
-#include <platform/numbers.h>
+#include <platform/widgets/numbers.h>
 #include <support/testing.h>
 
 #include <QLocale>
