@@ -22,14 +22,18 @@ depends=$(dpkg-deb -f "$package" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -q "$library" <<<"$depends" || { echo "Depends lacks $library: $depends"; exit 1; }
 done
+# The captions' font, on its own: as one of alternatives it is never installed where DejaVu is.
+grep -qE '(^|, )fonts-liberation2(,|$)' <<<"$depends" || { echo "Depends lacks fonts-liberation2 alone: $depends"; exit 1; }
 
 for program in orvane kestrup tilmora; do
     desktop="$root/usr/share/applications/io.github.wellenlehre.$program.desktop"
     desktop-file-validate "$desktop"
-    # Pedantic issues leave the status at 0: any issue line (E:, W:, I: or P:) fails the test.
+    # Pedantic issues leave the status at 0: any issue line (E:, W:, I: or P:) fails the test, but
+    # for AppStream 0.16's (Debian 12) not knowing the <developer> tag that 1.0 (Debian 13) asks for.
     metainfo="$root/usr/share/metainfo/io.github.wellenlehre.$program.metainfo.xml"
-    verdict=$(appstreamcli validate --pedantic --no-net "$metainfo") && ! grep -qE '^[EWIP]: ' <<<"$verdict" \
-        || { echo "$verdict"; exit 1; }
+    verdict=$(appstreamcli validate --pedantic --no-net "$metainfo") || { echo "$verdict"; exit 1; }
+    issues=$(grep -E '^[EWIP]: ' <<<"$verdict" | grep -v ': unknown-tag developer$' || true)
+    [[ -z "$issues" ]] || { echo "$verdict"; exit 1; }
     test -s "$root/usr/share/icons/hicolor/scalable/apps/$program.svg"
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     test "$exec_line" = "$program"

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -33,7 +34,12 @@ struct Caption {
     QString text;
     QString where;
     bool fits = true;
+    std::string family; // of the font the caption is drawn and measured in
 };
+
+// The windows are laid out in this font's metrics; measured in a substitute (DejaVu Sans where it
+// is missing), a caption fits or overflows by chance.
+const std::string layoutFamily = "Liberation Sans";
 
 // Captions whose German source is already English (or a command name), so the English
 // translation is rightly the same text.
@@ -64,6 +70,11 @@ QString drawn(const QString& text)
     return result;
 }
 
+std::string familyOf(const QWidget* control)
+{
+    return QFontInfo(control->font()).family().toStdString();
+}
+
 bool fitsWrapped(const QWidget* control, const QString& text, Qt::Alignment alignment)
 {
     const QRect room = control->contentsRect();
@@ -81,26 +92,27 @@ Caption measure(const QLabel* label)
     const QString text = label->text();
     const bool fits = label->wordWrap() ? fitsWrapped(label, text, label->alignment())
                                         : fitsOneLine(label, text, label->contentsRect().width());
-    return {text, QStringLiteral("label"), fits};
+    return {text, QStringLiteral("label"), fits, familyOf(label)};
 }
 
 Caption measure(const QAbstractButton* button)
 {
     const QString text = button->text();
     if (qobject_cast<const tilmora::WrappingButton*>(button))
-        return {text, QStringLiteral("wrapping button"), fitsWrapped(button, text, Qt::AlignCenter)};
+        return {text, QStringLiteral("wrapping button"), fitsWrapped(button, text, Qt::AlignCenter), familyOf(button)};
     int room = button->contentsRect().width();
     if (qobject_cast<const QCheckBox*>(button)) {
         const QStyle* style = button->style();
         room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button)
             + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
     }
-    return {text, QStringLiteral("button"), fitsOneLine(button, text, room)};
+    return {text, QStringLiteral("button"), fitsOneLine(button, text, room), familyOf(button)};
 }
 
 Caption measure(const QGroupBox* frame)
 {
-    return {frame->title(), QStringLiteral("frame"), fitsOneLine(frame, frame->title(), frame->width())};
+    return {frame->title(), QStringLiteral("frame"), fitsOneLine(frame, frame->title(), frame->width()),
+            familyOf(frame)};
 }
 
 // Every caption of the window's labels, buttons and frames, in the order of its children.
@@ -163,6 +175,10 @@ TEST_P(TextFit, EveryCaptionFitsItsControlInGermanAndIsTranslatedInEnglish)
 
     ASSERT_EQ(german.size(), translated.size());
     ASSERT_FALSE(german.empty());
+    std::set<std::string> families;
+    for (const Caption& caption : german)
+        families.insert(caption.family);
+    ASSERT_EQ(families, std::set<std::string>{layoutFamily}) << "the windows' font is missing (fonts-liberation2)";
     for (std::size_t i = 0; i < german.size(); ++i) {
         const Caption& de = german[i];
         const Caption& en = translated[i];
