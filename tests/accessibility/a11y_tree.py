@@ -28,6 +28,9 @@ def find_application(name, seconds=10.0):
 def walk(node, depth, out):
     try:
         role = node.get_role_name()
+        # One name for the role on both releases: at-spi2-core 2.46 says "push button", 2.56 "button".
+        if node.get_role() == Atspi.Role.PUSH_BUTTON:
+            role = "push button"
         name = node.get_name() or ""
         text = ""
         if "Text" in node.get_interfaces():

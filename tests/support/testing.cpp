@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 namespace testing_support {
 
 void post(std::function<void()> action)
@@ -55,8 +57,9 @@ namespace testing_support {
 
 std::vector<QWidget*> tabCycle(QWidget* window)
 {
+    // Keys go to the active window's focus widget; the window system activates it in its turn.
     window->activateWindow();
-    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "the window did not become active";
     std::vector<QWidget*> visited;
     window->setFocus();
     for (int step = 0; step < 200; ++step) {
