@@ -198,7 +198,8 @@ for mode in CurrentUser AllUsers; do
         orvane=$!
         shown=1
         for _ in $(seq 300); do
-            xdotool search --onlyvisible --name 'Zeigerformalismus' >/dev/null 2>&1 && { shown=0; break; }
+            # Its start menu, in German or, where Wine takes an English locale, in English.
+            xdotool search --onlyvisible --name 'Zeigerformalismus|Phasor method' >/dev/null 2>&1 && { shown=0; break; }
             sleep 0.1
         done
         check "$mode: the installed Orvane shows no window" test $shown = 0
