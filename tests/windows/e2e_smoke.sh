@@ -199,4 +199,34 @@ start kestrup --lang en
 expect_window "Phasors of two waves" || true
 close_and_expect_exit "Phasors of two waves" "Kestrup in English"
 
+# Output sent to a file stays there: a program with windows attaches to the console it was started
+# from only for the streams that go nowhere.
+(cd "$folder" && "$wine" cmd /c "orvane.exe --version > $(basename "$work")-version.txt") >/dev/null 2>&1 || true
+check "orvane --version > file wrote '$(tr -d '\r' <"$folder/$(basename "$work")-version.txt" 2>/dev/null)'" \
+    grep -qx "orvane $version"$'\r'"\?" "$folder/$(basename "$work")-version.txt"
+rm -f "$folder/$(basename "$work")-version.txt"
+
+# A shell that passes on X11's and Wayland's variables (Wine on a Wayland desktop) changes nothing:
+# the choice between them is not Windows' to make.
+(cd "$folder" && exec env LC_ALL=de_DE.UTF-8 "$wine" cmd /c "set DISPLAY=:0&& set WAYLAND_DISPLAY=wayland-0&& kestrup.exe" \
+    >"$work/out.txt" 2>&1) &
+pid=$!
+expect_window "$kestrup" || true
+close_and_expect_exit "$kestrup" "Kestrup started with DISPLAY and WAYLAND_DISPLAY set"
+
+# At 150 % (144 dpi) every first window lies inside the screen with its frame: the title bar, a
+# third larger than at 100 %, above it. (Wine's system scale is also its screens' scale, so the
+# frame measured at the sign-in scale is right here too; what differs on Windows cannot be shown.)
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+for title in "$menu" "$kestrup" "$tilmora"; do
+    case $title in "$menu") program=orvane ;; "$kestrup") program=kestrup ;; *) program=tilmora ;; esac
+    start "$program"
+    if expect_window "$title"; then
+        ((origin_y >= 30 && origin_y + h <= 1024 && origin_x >= 0 && origin_x + w <= 1280)) &&
+            pass || fail "$program at 144 dpi: client ${w}x${h}+${origin_x}+${origin_y} leaves no room for its frame on the 1280x1024 screen"
+    fi
+    close_and_expect_exit "$title" "$program at 144 dpi"
+done
+
 summary
