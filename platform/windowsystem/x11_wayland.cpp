@@ -236,7 +236,7 @@ QMargins announcedFrameMargins(const QScreen* screen)
 // A terminal's output is the program's own here.
 void useStartingConsole() {}
 
-// Debian's Liberation and DejaVu fonts are installed with the programs.
+// Debian's Liberation fonts (fonts-liberation2) are installed with the programs.
 void loadBundledFonts() {}
 
 bool bundledFontsLoaded()
