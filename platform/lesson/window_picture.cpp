@@ -19,13 +19,14 @@
 #include <utility>
 
 namespace platform {
-namespace {
 
 QString picturesFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
+
+namespace {
 
 QString text(const char* german)
 {

@@ -22,6 +22,9 @@ void copyWindowPicture(Form* window);
 // in the user's pictures folder. A save that fails says why and leaves no file behind.
 void saveWindowPicture(Form* window);
 
+// Where the save dialog opens: the user's pictures folder where it exists, else the home folder.
+QString picturesFolder();
+
 // "orvane-superposition-2026-12-08-1003.png"
 QString pictureFileName(const QString& program, const QString& window, const QDateTime& time);
 

@@ -83,12 +83,6 @@ bool fetch(Atom target, std::string& data)
     }
 }
 
-std::vector<Atom> atomList(const std::string& data)
-{
-    const auto* atoms = reinterpret_cast<const Atom*>(data.data());
-    return {atoms, atoms + data.size() / sizeof(Atom)};
-}
-
 std::vector<Atom> namedTargets(Window requestor, Atom property)
 {
     Atom type = None;
@@ -114,7 +108,8 @@ std::vector<Atom> offeredTargets()
     if (!fetch(targets, offered))
         return {};
     std::vector<Atom> content;
-    for (const Atom target : atomList(offered)) {
+    const auto* atoms = reinterpret_cast<const Atom*>(offered.data());
+    for (const Atom target : std::vector<Atom>(atoms, atoms + offered.size() / sizeof(Atom))) {
         if (target != targets && target != saveTargets && target != XInternAtom(display, "MULTIPLE", False)
             && target != XInternAtom(display, "TIMESTAMP", False))
             content.push_back(target);

@@ -5,13 +5,13 @@
 
 #include "watchdog.h"
 
+#include <platform/lesson/window_picture.h>
 #include <platform/loop/events.h>
 #include <platform/startup/application.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -84,14 +84,6 @@ std::filesystem::path makeOwnHome()
     return std::filesystem::path(QFile::encodeName(home.path()).toStdString());
 }
 
-// Where the save dialog opens, as the program chooses it: the pictures folder where it exists,
-// else the home folder. Windows takes neither from HOME, so there it lies outside the storm's own.
-std::filesystem::path saveFolder()
-{
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return (QDir(pictures).exists() ? pictures : QDir::homePath()).toStdU16String();
-}
-
 using Pictures = std::map<std::filesystem::path, std::filesystem::file_time_type>;
 
 // The PNG files in the storm's own home, at any depth, and in the save folder, which may be the
@@ -106,7 +98,8 @@ Pictures pictures(const std::filesystem::path& home)
     for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
         add(entry);
     std::error_code missing;
-    for (const auto& entry : std::filesystem::directory_iterator(saveFolder(), missing))
+    // Where the save dialog opens; Windows does not take it from HOME, so it may lie outside.
+    for (const auto& entry : std::filesystem::directory_iterator(platform::picturesFolder().toStdU16String(), missing))
         add(entry);
     return found;
 }
