@@ -31,16 +31,8 @@ fail() {
     exit 1
 }
 
-# "qt6-base 6.4.2+dfsg-10" and the like, one package a line.
 step="reading the revisions of the shipped sources"
-sources=$(dirname "$qt")/sources
-[[ -f "$sources" ]] || fail "no $sources (scripts/windows-qt writes it with the Qt it builds)"
-revision() {
-    local value
-    value=$(sed -n "s/^$1 \([^ ]*\)\$/\1/p" "$sources")
-    [[ -n "$value" ]] || fail "$sources names no revision of $1"
-    echo "$value"
-}
+revision() { "$source_dir/packaging/source-revision.sh" "$(dirname "$qt")/sources" "$1"; }
 qt_revision=$(revision qt6-base)
 compiler_revision=$(revision gcc-mingw-w64)
 runtime_revision=$(revision mingw-w64)
@@ -133,13 +125,8 @@ for face in Regular Bold; do
     [[ -f "$fonts/LiberationSans-$face.ttf" ]] || fail "no $fonts/LiberationSans-$face.ttf (package fonts-liberation2)"
     install -m 644 "$fonts/LiberationSans-$face.ttf" "$folder/fonts/"
 done
-# The fonts' copyright and the OFL, from the Debian copyright file's first paragraph,
-# unfolded from its indented form.
-awk '/^Files: debian/ { exit } /^(Copyright|License):/ || /^ / { print }' \
-    /usr/share/doc/fonts-liberation2/copyright |
-    sed -e 's/^ \.$//' -e 's/^ //' >"$folder/fonts/LICENSE.txt.lf"
-grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$folder/fonts/LICENSE.txt.lf" ||
-    fail "no OFL text in /usr/share/doc/fonts-liberation2/copyright"
+"$source_dir/packaging/font-licence.sh" >"$folder/fonts/LICENSE.txt.lf" ||
+    fail "no licence of the fonts"
 crlf "$folder/fonts/LICENSE.txt.lf" "$folder/fonts/LICENSE.txt"
 rm "$folder/fonts/LICENSE.txt.lf"
 
