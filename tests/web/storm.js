@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Wellenlehre developers
+// The storm in the browser: random clicks, right clicks, drags and keys (P, N, F1, Esc among
+// them) into whatever windows a program shows, WEB_STORM_SECONDS (60) per window of it. It fails
+// on any page error or console error, on a crash, and when the page stops answering. A program
+// the storm ended ("Ende") starts again. The seed is printed; WEB_STORM_SEED replays its choices
+// (the timing of the program's loops still varies).
+//   node storm.js STAGED_FOLDER
+'use strict';
+
+const h = require('./harness');
+
+const secondsPerWindow = Number(process.env.WEB_STORM_SECONDS || 60);
+const answerSeconds = Number(process.env.WEB_ANSWER_SECONDS || 10);
+const seed = Number(process.env.WEB_STORM_SEED || Math.floor(Math.random() * 2 ** 32)) >>> 0;
+const programs = [['orvane', 3], ['kestrup', 1], ['tilmora', 1]];
+const keys = ['p', 'p', 'n', 'n', 'F1', 'Escape', 'Tab', 'Space', 'Enter', 'ArrowLeft', 'ArrowRight', 'Home',
+              'End', 'PageUp', 'PageDown', 'a'];
+
+// mulberry32: small, and the same sequence from the same seed everywhere.
+let s = seed;
+function random() {
+    s = (s + 0x6d2b79f5) >>> 0;
+    let t = s;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 2 ** 32;
+}
+const pick = (list) => list[Math.floor(random() * list.length)];
+const pointIn = (w) => ({x: w.x + random() * w.width, y: w.y + random() * w.height});
+
+// One action on one of the windows shown; returns the window's title.
+async function act(page) {
+    const windows = await page.evaluate(() => globalThis.wellenlehreTest.titles()
+        .map((title) => ({title, ...globalThis.wellenlehreTest.window(title)})));
+    if (windows.length === 0) return null;
+    const w = pick(windows);
+    const r = random();
+    if (r < 0.35) {
+        const at = pointIn(w);
+        await page.mouse.click(at.x, at.y, {button: r < 0.3 ? 'left' : 'right'});
+    } else if (r < 0.55) {
+        const from = pointIn(w), to = pointIn(w), steps = 2 + Math.floor(random() * 8);
+        const button = random() < 0.9 ? 'left' : 'right';
+        await page.mouse.move(from.x, from.y);
+        await page.mouse.down({button});
+        for (let i = 1; i <= steps; ++i)
+            await page.mouse.move(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        await page.mouse.up({button});
+    } else {
+        if (random() < 0.3) await page.mouse.click(w.label.x, w.label.y);
+        await page.keyboard.press(pick(keys));
+    }
+    return w.title;
+}
+
+async function storm(browser, url, name, seconds) {
+    const page = await h.openPage(browser, `${url}${name}.html?lang=de`);
+    await h.waitForState(page, 'running');
+    const perWindow = new Map();
+    let actions = 0, ends = 0, lastCheck = 0, frames = 0;
+    const end = Date.now() + seconds * 1000;
+    while (Date.now() < end) {
+        for (let burst = 1 + Math.floor(random() * 6); burst > 0; --burst) {
+            const title = await h.within(answerSeconds, act(page), `${name}: an action`);
+            const shown = title && title.replace(/ – Pause$/, '');
+            if (shown) perWindow.set(shown, (perWindow.get(shown) || 0) + 1);
+            ++actions;
+        }
+        await h.sleep(random() < 0.1 ? 200 + random() * 1000 : random() * 150);
+        if (page.problems.length) break;
+        if (Date.now() - lastCheck >= 1000) {
+            lastCheck = Date.now();
+            const [now, counted] = await h.within(answerSeconds, page.evaluate(
+                () => [document.body.dataset.state, globalThis.wellenlehreFrames]), `${name}: the page`);
+            if (now === 'crashed') throw new Error(`${name} crashed after ${actions} actions`);
+            frames = Math.max(frames, counted || 0);
+            if (now === 'ended') {
+                ++ends;
+                await page.reload({waitUntil: 'load'});
+                await h.waitForState(page, 'running');
+            }
+        }
+    }
+    const windows = [...perWindow].map(([title, n]) => `${n} "${title}"`).join(', ');
+    return `${actions} actions (${windows}), ${ends} ends and new starts, ${frames} frames at most`;
+}
+
+async function main() {
+    console.log(`web storm: seed ${seed} (WEB_STORM_SEED=${seed} replays it), ${secondsPerWindow} s per window`);
+    const server = await h.serve(process.argv[2]);
+    const browser = await h.launch();
+    let failures = 0;
+    for (const [name, windows] of programs) {
+        let summary = null, failure = null;
+        try {
+            summary = await storm(browser, server.url, name, secondsPerWindow * windows);
+        } catch (error) {
+            failure = error.message;
+        }
+        const problems = h.opened.flatMap((page) => page.problems);
+        await Promise.all(h.opened.splice(0).map((page) => h.within(answerSeconds, page.close(), 'closing')
+            .catch(() => {})));
+        if (failure || problems.length) {
+            ++failures;
+            console.log(`FAIL storm ${name}${failure ? ': ' + failure : ''}`);
+            for (const problem of problems.slice(0, 20)) console.log(`     ${problem}`);
+        } else {
+            console.log(`ok   storm ${name}: ${summary}`);
+        }
+    }
+    await h.within(answerSeconds, browser.close(), 'closing the browser').catch(() => browser.process()?.kill());
+    await server.close();
+    console.log(`web storm: ${failures} of ${programs.length} programs failed (seed ${seed})`);
+    process.exit(failures ? 1 : 0);
+}
+
+main().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});
