@@ -4,6 +4,7 @@
 #include "window_picture.h"
 
 #include "platform/widgets/form.h"
+#include "platform/windowsystem/windowsystem.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -60,12 +61,22 @@ QString pictureFileName(const QString& program, const QString& window, const QDa
     return QStringLiteral("%1-%2-%3.png").arg(program, window, time.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
 }
 
-QString writePicture(const QImage& image, const QString& path)
+namespace {
+
+QByteArray pngOf(const QImage& image)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    return image.save(&buffer, "PNG") ? png : QByteArray();
+}
+
+} // namespace
+
+QString writePicture(const QImage& image, const QString& path)
+{
+    const QByteArray png = pngOf(image);
+    if (png.isEmpty())
         return text(QT_TRANSLATE_NOOP("platform", "Das Bild ließ sich nicht als PNG umwandeln."));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -92,6 +103,12 @@ void saveWindowPicture(Form* window)
     }
     // Taken now, so that the file holds the moment the key was pressed.
     const QImage picture = windowPicture(window);
+    const QString name =
+        pictureFileName(QCoreApplication::applicationName(), window->lessonName(), QDateTime::currentDateTime());
+    if (windowsystem::savesAsDownload()) {
+        windowsystem::download(pngOf(picture), name);
+        return;
+    }
     auto* dialog = new QFileDialog(window, text(QT_TRANSLATE_NOOP("platform", "Bild speichern")));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -104,8 +121,7 @@ void saveWindowPicture(Form* window)
     dialog->setLabelText(QFileDialog::Accept, text(QT_TRANSLATE_NOOP("platform", "Speichern")));
     dialog->setLabelText(QFileDialog::Reject, text(QT_TRANSLATE_NOOP("platform", "Abbrechen")));
     dialog->setDirectory(picturesFolder());
-    dialog->selectFile(
-        pictureFileName(QCoreApplication::applicationName(), window->lessonName(), QDateTime::currentDateTime()));
+    dialog->selectFile(name);
     QObject::connect(dialog, &QFileDialog::fileSelected, window, [window, picture](const QString& path) {
         const QString why = writePicture(picture, path);
         if (!why.isEmpty())

@@ -8,14 +8,12 @@
 #include "frame_boundary.h"
 #include "nesting.h"
 #include "platform/drawing/refresh.h"
+#include "platform/windowsystem/event_wait.h"
 #include "platform/windowsystem/windowsystem.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 #include <utility>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -50,7 +48,7 @@ QEventLoop::ProcessEventsFlags yieldFlags()
 void doEvents()
 {
     const YieldScope yielding;
-    QCoreApplication::processEvents(yieldFlags());
+    windowsystem::processEvents(yieldFlags());
 }
 
 Pacer::Pacer(std::chrono::nanoseconds period) : m_period(period) {}
@@ -89,15 +87,10 @@ void Pacer::yield()
         const auto missed = (now - m_next) / m_period + 1;
         m_next += missed * m_period;
     }
-    // An event loop with a timer, so the wait costs no CPU while events still run at once. A
-    // timer may fire a little early; then the rest is waited for again.
+    // The window system's wait costs no CPU while events still run at once.
     {
         const YieldScope yielding;
-        for (auto left = m_next - now; left > 0ns; left = m_next - steady_clock::now()) {
-            QEventLoop loop;
-            QTimer::singleShot(ceil<milliseconds>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-            loop.exec(yieldFlags());
-        }
+        windowsystem::EventWait().run(yieldFlags(), m_next);
     }
     FrameBoundary::instance().reached();
 }
@@ -123,7 +116,7 @@ void end()
     // A handler run while the clipboard is handed over may end the program again: it ends now.
     static bool ending = false;
     if (std::exchange(ending, true))
-        std::_Exit(0);
+        windowsystem::endProcess(0);
     if (endHandler())
         endHandler()();
     windowsystem::keepClipboardAfterExit();
@@ -133,7 +126,7 @@ void end()
     // windows are still alive on the stack, so only memory that nothing refers to is reported.
     __lsan_do_leak_check();
 #endif
-    std::_Exit(0);
+    windowsystem::endProcess(0);
 }
 
 void setEndHandler(std::function<void()> handler)

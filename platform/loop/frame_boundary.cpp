@@ -4,9 +4,9 @@
 #include "frame_boundary.h"
 
 #include "nesting.h"
+#include "platform/windowsystem/event_wait.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <chrono>
@@ -126,12 +126,11 @@ void FrameBoundary::reached()
         m_steps = 0;
         m_stepping = false;
         m_steppedLoop = loop;
-        QEventLoop wait;
-        connect(this, &FrameBoundary::released, &wait, &QEventLoop::quit);
+        windowsystem::EventWait wait;
+        connect(this, &FrameBoundary::released, &wait, &windowsystem::EventWait::quit);
         const YieldScope held;
         const int outerHeld = std::exchange(m_heldDepth, YieldScope::depth());
-        // -1: the application is quitting and no loop runs any more.
-        const bool quitting = wait.exec() == -1;
+        const bool quitting = !wait.run(QEventLoop::AllEvents);
         m_heldDepth = outerHeld;
         if (quitting)
             return;

@@ -121,4 +121,12 @@ void keepClipboardAfterExit()
 // The system draws the title bar and shows a new title at once.
 void showNewTitle(QWidget*) {}
 
+// The program writes the file to the folder chosen in its own dialog.
+bool savesAsDownload()
+{
+    return false;
+}
+
+void download(const QByteArray&, const QString&) {}
+
 } // namespace platform::windowsystem

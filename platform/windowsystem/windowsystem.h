@@ -66,4 +66,9 @@ void keepClipboardAfterExit();
 // window (Qt's own title bars on Wayland).
 void showNewTitle(QWidget* window);
 
+// Where the window system saves no files for the program (a browser), a file is handed to the
+// user as a download instead of being written to a folder the user chooses.
+bool savesAsDownload();
+void download(const QByteArray& content, const QString& fileName);
+
 } // namespace platform::windowsystem

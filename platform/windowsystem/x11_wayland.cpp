@@ -294,4 +294,12 @@ void showNewTitle(QWidget* window)
         window->update();
 }
 
+// The program writes the file to the folder chosen in its own dialog.
+bool savesAsDownload()
+{
+    return false;
+}
+
+void download(const QByteArray&, const QString&) {}
+
 } // namespace platform::windowsystem
