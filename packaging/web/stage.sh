@@ -137,7 +137,7 @@ for entry in Qt:libqt6core6t64 Emscripten:emscripten; do
     [[ -f "$copyright" ]] || fail "no $copyright (package ${entry#*:} in the build root)"
     install -m 644 "$copyright" "$folder/licenses/${entry%%:*}.txt"
 done
-"$source_dir/packaging/font-licence.sh" >"$folder/licenses/LiberationSans.txt" ||
+"$source_dir/packaging/font-licence.sh" "$cache/root" >"$folder/licenses/LiberationSans.txt" ||
     fail "no licence of the fonts"
 
 step="writing the read-me files"
