@@ -5,6 +5,7 @@
 
 #include "layout.h"
 #include "platform/windowsystem/desktop.h"
+#include "platform/windowsystem/windowsystem.h"
 
 #include <QCloseEvent>
 #include <QResizeEvent>
@@ -13,7 +14,7 @@ namespace platform {
 
 Form::Form(QWidget* parent) : Surface(parent)
 {
-    setWindowFlag(Qt::Window);
+    setWindowFlag(windowsystem::formWindowType());
 }
 
 void Form::setLessonHelp(const QString& name, const QString& helpText)

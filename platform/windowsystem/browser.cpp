@@ -61,6 +61,13 @@ void keepClipboardAfterExit() {}
 // Qt's title bar in the page shows a new title at once.
 void showNewTitle(QWidget*) {}
 
+// Qt shows a plain top-level window over the whole page, without its title bar; a dialog keeps
+// its size, its place and its title bar.
+Qt::WindowType formWindowType()
+{
+    return Qt::Dialog;
+}
+
 bool savesAsDownload()
 {
     return true;

@@ -121,6 +121,11 @@ void keepClipboardAfterExit()
 // The system draws the title bar and shows a new title at once.
 void showNewTitle(QWidget*) {}
 
+Qt::WindowType formWindowType()
+{
+    return Qt::Window;
+}
+
 // The program writes the file to the folder chosen in its own dialog.
 bool savesAsDownload()
 {

@@ -66,6 +66,10 @@ void keepClipboardAfterExit();
 // window (Qt's own title bars on Wayland).
 void showNewTitle(QWidget* window);
 
+// The type of the programs' own top-level windows: framed, of the size and at the place the
+// lesson gives them. A page would show a plain top-level window over the whole page.
+Qt::WindowType formWindowType();
+
 // Where the window system saves no files for the program (a browser), a file is handed to the
 // user as a download instead of being written to a folder the user chooses.
 bool savesAsDownload();

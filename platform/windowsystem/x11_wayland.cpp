@@ -294,6 +294,11 @@ void showNewTitle(QWidget* window)
         window->update();
 }
 
+Qt::WindowType formWindowType()
+{
+    return Qt::Window;
+}
+
 // The program writes the file to the folder chosen in its own dialog.
 bool savesAsDownload()
 {
