@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Wellenlehre developers
 // The storm in the browser: random clicks, right clicks, drags and keys (P, N, F1, Esc among
-// them) into whatever windows a program shows, WEB_STORM_SECONDS (60) per window of it. It fails
-// on any page error or console error, on a crash, and when the page stops answering. A program
-// the storm ended ("Ende") starts again. The seed is printed; WEB_STORM_SEED replays its choices
-// (the timing of the program's loops still varies).
+// them) into a program's windows, WEB_STORM_SECONDS (60) for each window: the program starts
+// afresh, the window is opened from the menu where it needs to be, and most actions go to it, the
+// rest to the other windows shown (its help among them). A window the storm closed is opened again
+// from the menu, a program it ended starts again. It fails on any page error or console error, on
+// a crash, and when the page stops answering. The seed is printed; WEB_STORM_SEED replays its
+// choices (the timing of the program's loops still varies).
 //   node storm.js STAGED_FOLDER
 'use strict';
 
@@ -13,7 +15,14 @@ const h = require('./harness');
 const secondsPerWindow = Number(process.env.WEB_STORM_SECONDS || 60);
 const answerSeconds = Number(process.env.WEB_ANSWER_SECONDS || 10);
 const seed = Number(process.env.WEB_STORM_SEED || Math.floor(Math.random() * 2 ** 32)) >>> 0;
-const programs = [['orvane', 3], ['kestrup', 1], ['tilmora', 1]];
+const menu = 'Huyghenssches Prinzip - Zeigerformalismus';
+// Each window, and where its button stands in Orvane's menu (twips).
+const programs = {
+    orvane: [{title: menu}, {title: 'Superposition von Wellen - Phasenzeiger', button: [1747, 1507]},
+             {title: 'Huygen-Fresnel Prinzip und Zeigerdarstellung', button: [1627, 4267]}],
+    kestrup: [{title: 'Zeigerdarstellung für zwei Wellen'}],
+    tilmora: [{title: 'Interferenz zweier kohärenter Wellen - Darstellung mit Phasenzeigern'}],
+};
 const keys = ['p', 'p', 'n', 'n', 'F1', 'Escape', 'Tab', 'Space', 'Enter', 'ArrowLeft', 'ArrowRight', 'Home',
               'End', 'PageUp', 'PageDown', 'a'];
 
@@ -29,12 +38,18 @@ function random() {
 const pick = (list) => list[Math.floor(random() * list.length)];
 const pointIn = (w) => ({x: w.x + random() * w.width, y: w.y + random() * w.height});
 
-// One action on one of the windows shown; returns the window's title.
-async function act(page) {
+// One action, mostly on the target window; returns the title of the window it went to.
+async function act(page, target) {
     const windows = await page.evaluate(() => globalThis.wellenlehreTest.titles()
         .map((title) => ({title, ...globalThis.wellenlehreTest.window(title)})));
     if (windows.length === 0) return null;
-    const w = pick(windows);
+    const shown = (title) => windows.find((w) => w.title.replace(/ – Pause$/, '') === title);
+    if (!shown(target.title) && target.button && shown(menu)) {
+        const at = h.twips(shown(menu), ...target.button);
+        await page.mouse.click(at.x, at.y);
+        return menu;
+    }
+    const w = shown(target.title) && random() < 0.7 ? shown(target.title) : pick(windows);
     const r = random();
     if (r < 0.35) {
         const at = pointIn(w);
@@ -54,15 +69,15 @@ async function act(page) {
     return w.title;
 }
 
-async function storm(browser, url, name, seconds) {
-    const page = await h.openPage(browser, `${url}${name}.html?lang=de`);
+async function storm(page, url, target) {
+    await page.goto(url, {waitUntil: 'load'});
     await h.waitForState(page, 'running');
     const perWindow = new Map();
     let actions = 0, ends = 0, lastCheck = 0, frames = 0;
-    const end = Date.now() + seconds * 1000;
+    const end = Date.now() + secondsPerWindow * 1000;
     while (Date.now() < end) {
         for (let burst = 1 + Math.floor(random() * 6); burst > 0; --burst) {
-            const title = await h.within(answerSeconds, act(page), `${name}: an action`);
+            const title = await h.within(answerSeconds, act(page, target), 'an action');
             const shown = title && title.replace(/ – Pause$/, '');
             if (shown) perWindow.set(shown, (perWindow.get(shown) || 0) + 1);
             ++actions;
@@ -72,8 +87,8 @@ async function storm(browser, url, name, seconds) {
         if (Date.now() - lastCheck >= 1000) {
             lastCheck = Date.now();
             const [now, counted] = await h.within(answerSeconds, page.evaluate(
-                () => [document.body.dataset.state, globalThis.wellenlehreFrames]), `${name}: the page`);
-            if (now === 'crashed') throw new Error(`${name} crashed after ${actions} actions`);
+                () => [document.body.dataset.state, globalThis.wellenlehreFrames]), 'the page');
+            if (now === 'crashed') throw new Error(`crashed after ${actions} actions`);
             frames = Math.max(frames, counted || 0);
             if (now === 'ended') {
                 ++ends;
@@ -82,36 +97,42 @@ async function storm(browser, url, name, seconds) {
             }
         }
     }
-    const windows = [...perWindow].map(([title, n]) => `${n} "${title}"`).join(', ');
-    return `${actions} actions (${windows}), ${ends} ends and new starts, ${frames} frames at most`;
+    const windows = [...perWindow].map(([title, n]) => `${n} ${title}`).join('; ');
+    return `${actions} actions (${windows}), ${ends} ends, ${frames} frames at most`;
 }
 
 async function main() {
     console.log(`web storm: seed ${seed} (WEB_STORM_SEED=${seed} replays it), ${secondsPerWindow} s per window`);
     const server = await h.serve(process.argv[2]);
     const browser = await h.launch();
-    let failures = 0;
-    for (const [name, windows] of programs) {
-        let summary = null, failure = null;
-        try {
-            summary = await storm(browser, server.url, name, secondsPerWindow * windows);
-        } catch (error) {
-            failure = error.message;
+    let failures = 0, storms = 0;
+    for (const [name, targets] of Object.entries(programs)) {
+        const url = `${server.url}${name}.html?lang=de`;
+        const page = await h.openPage(browser, 'about:blank');
+        for (const target of targets) {
+            let summary = null, failure = null;
+            ++storms;
+            try {
+                summary = await storm(page, url, target);
+            } catch (error) {
+                failure = error.message;
+            }
+            const problems = page.problems.splice(0);
+            if (failure || problems.length) {
+                ++failures;
+                console.log(`FAIL storm ${name}, ${target.title}${failure ? ': ' + failure : ''}`);
+                for (const problem of problems.slice(0, 20)) console.log(`     ${problem}`);
+                if (failure) break; // the page may no longer answer
+            } else {
+                console.log(`ok   storm ${name}, ${target.title}: ${summary}`);
+            }
         }
-        const problems = h.opened.flatMap((page) => page.problems);
-        await Promise.all(h.opened.splice(0).map((page) => h.within(answerSeconds, page.close(), 'closing')
-            .catch(() => {})));
-        if (failure || problems.length) {
-            ++failures;
-            console.log(`FAIL storm ${name}${failure ? ': ' + failure : ''}`);
-            for (const problem of problems.slice(0, 20)) console.log(`     ${problem}`);
-        } else {
-            console.log(`ok   storm ${name}: ${summary}`);
-        }
+        await h.within(answerSeconds, page.close(), 'closing').catch(() => {});
+        h.opened.splice(0);
     }
     await h.within(answerSeconds, browser.close(), 'closing the browser').catch(() => browser.process()?.kill());
     await server.close();
-    console.log(`web storm: ${failures} of ${programs.length} programs failed (seed ${seed})`);
+    console.log(`web storm: ${failures} of ${storms} windows failed (seed ${seed})`);
     process.exit(failures ? 1 : 0);
 }
 
