@@ -148,7 +148,9 @@ async function openPage(browser, url, before = null) {
     const page = await browser.newPage();
     opened.push(page);
     const problems = [];
-    page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+    // What was thrown need not be an Error (emscripten throws its ExitStatus, and numbers).
+    page.on('pageerror', (error) => problems.push(`page error: ${error?.message ?? error} ${
+        String(error?.stack ?? '').split('\n').slice(1, 3).map((line) => line.trim()).join(' ')}`.trim()));
     page.on('console', (message) => {
         if (message.type() === 'error') problems.push(`console error: ${message.text()}`);
     });

@@ -6,7 +6,8 @@
 // rest to the other windows shown (its help among them). A window the storm closed is opened again
 // from the menu, a program it ended starts again. It fails on any page error or console error, on
 // a crash, and when the page stops answering. The seed is printed; WEB_STORM_SEED replays its
-// choices (the timing of the program's loops still varies).
+// choices for each window (the timing of the program's loops still varies); WEB_STORM_ONLY=<program>
+// storms only that program's windows.
 //   node storm.js STAGED_FOLDER
 'use strict';
 
@@ -26,7 +27,8 @@ const programs = {
 const keys = ['p', 'p', 'n', 'n', 'F1', 'Escape', 'Tab', 'Space', 'Enter', 'ArrowLeft', 'ArrowRight', 'Home',
               'End', 'PageUp', 'PageDown', 'a'];
 
-// mulberry32: small, and the same sequence from the same seed everywhere.
+// mulberry32: small, and the same sequence from the same seed everywhere; each window starts its
+// own sequence, so that a window's storm replays whatever the ones before it did.
 let s = seed;
 function random() {
     s = (s + 0x6d2b79f5) >>> 0;
@@ -105,13 +107,16 @@ async function main() {
     console.log(`web storm: seed ${seed} (WEB_STORM_SEED=${seed} replays it), ${secondsPerWindow} s per window`);
     const server = await h.serve(process.argv[2]);
     const browser = await h.launch();
-    let failures = 0, storms = 0;
+    let failures = 0, storms = 0, window = 0;
     for (const [name, targets] of Object.entries(programs)) {
         const url = `${server.url}${name}.html?lang=de`;
         const page = await h.openPage(browser, 'about:blank');
-        for (const target of targets) {
+        window += targets.length;
+        if (process.env.WEB_STORM_ONLY && process.env.WEB_STORM_ONLY !== name) continue;
+        for (const [index, target] of targets.entries()) {
             let summary = null, failure = null;
             ++storms;
+            s = (seed + Math.imul(0x9e3779b9, window - targets.length + index + 1)) >>> 0;
             try {
                 summary = await storm(page, url, target);
             } catch (error) {
