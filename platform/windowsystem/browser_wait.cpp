@@ -159,12 +159,17 @@ void EventWait::quit()
     m_quit = true;
 }
 
-// The page shows that the program has ended (it learns of it from the exit) and keeps nothing
-// of it running.
+// The page shows that the program has ended: it learns of it from the exit, which is taken from
+// a task of its own, where the page expects one. Until then the program stays suspended, and input
+// waits for it in vain.
 void endProcess(int status)
 {
-    emscripten_force_exit(status);
-    __builtin_unreachable();
+    static int endingStatus;
+    endingStatus = status;
+    emscripten_async_call([](void*) { emscripten_force_exit(endingStatus); }, nullptr, 0);
+    HeldInput::instance().setSuspended(true);
+    for (;;)
+        emscripten_sleep(1'000'000);
 }
 
 } // namespace platform::windowsystem

@@ -32,7 +32,8 @@ public:
 
 private:
     bool m_quit = false;
-    QEventLoop* m_loop = nullptr;
+    // The nested loop that runs the wait; a page has none.
+    [[maybe_unused]] QEventLoop* m_loop = nullptr;
 };
 
 } // namespace platform::windowsystem
