@@ -146,6 +146,9 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, std::stri
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    // Saved pictures are named after the program, also where its file is not (a page starts
+    // every program as "this.program").
+    QCoreApplication::setApplicationName(QString::fromUtf8(name.data(), qsizetype(name.size())));
     useLanguage(language.code);
     std::vector<HeldMessage> held;
     {
