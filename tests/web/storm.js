@@ -44,31 +44,37 @@ const pointIn = (w) => ({x: w.x + random() * w.width, y: w.y + random() * w.heig
 async function act(page, target) {
     const windows = await page.evaluate(() => globalThis.wellenlehreTest.titles()
         .map((title) => ({title, ...globalThis.wellenlehreTest.window(title)})));
-    if (windows.length === 0) return null;
+    if (windows.length === 0) return [null, 'nothing: no window'];
     const shown = (title) => windows.find((w) => w.title.replace(/ – Pause$/, '') === title);
     if (!shown(target.title) && target.button && shown(menu)) {
         const at = h.twips(shown(menu), ...target.button);
         await page.mouse.click(at.x, at.y);
-        return menu;
+        return [menu, `the menu's button for ${target.title}`];
     }
     const w = shown(target.title) && random() < 0.7 ? shown(target.title) : pick(windows);
     const r = random();
+    const where = (p) => `(${Math.round(p.x - w.x)}, ${Math.round(p.y - w.y)})`;
+    let what;
     if (r < 0.35) {
         const at = pointIn(w);
+        what = `${r < 0.3 ? 'left' : 'right'} click at ${where(at)}`;
         await page.mouse.click(at.x, at.y, {button: r < 0.3 ? 'left' : 'right'});
     } else if (r < 0.55) {
         const from = pointIn(w), to = pointIn(w), steps = 2 + Math.floor(random() * 8);
         const button = random() < 0.9 ? 'left' : 'right';
+        what = `${button} drag ${where(from)} to ${where(to)}`;
         await page.mouse.move(from.x, from.y);
         await page.mouse.down({button});
         for (let i = 1; i <= steps; ++i)
             await page.mouse.move(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
         await page.mouse.up({button});
     } else {
-        if (random() < 0.3) await page.mouse.click(w.label.x, w.label.y);
-        await page.keyboard.press(pick(keys));
+        const title = random() < 0.3;
+        what = `${title ? 'title click, ' : ''}key ${pick(keys)}`;
+        if (title) await page.mouse.click(w.label.x, w.label.y);
+        await page.keyboard.press(what.split(' ').pop());
     }
-    return w.title;
+    return [w.title, what];
 }
 
 async function storm(page, url, target) {
@@ -76,16 +82,22 @@ async function storm(page, url, target) {
     await h.waitForState(page, 'running');
     const perWindow = new Map();
     let actions = 0, ends = 0, lastCheck = 0, frames = 0;
+    const last = [];
     const end = Date.now() + secondsPerWindow * 1000;
     while (Date.now() < end) {
         for (let burst = 1 + Math.floor(random() * 6); burst > 0; --burst) {
-            const title = await h.within(answerSeconds, act(page, target), 'an action');
+            const [title, what] = await h.within(answerSeconds, act(page, target), 'an action');
+            last.push(`${what} in ${title}`);
+            if (last.length > 5) last.shift();
             const shown = title && title.replace(/ – Pause$/, '');
             if (shown) perWindow.set(shown, (perWindow.get(shown) || 0) + 1);
             ++actions;
         }
         await h.sleep(random() < 0.1 ? 200 + random() * 1000 : random() * 150);
-        if (page.problems.length) break;
+        if (page.problems.length) {
+            throw new Error(`after ${actions} actions, the page ${await h.state(page).catch(() => 'not answering')
+            }; the last: ${last.join('; ')}`);
+        }
         if (Date.now() - lastCheck >= 1000) {
             lastCheck = Date.now();
             const [now, counted] = await h.within(answerSeconds, page.evaluate(
