@@ -127,6 +127,19 @@ async function startProgram()
     keepOffline();
 }
 
+// Ctrl+S saves the picture as a download in every browser. Where a browser offers its own file
+// dialog, Qt would open that one instead, and a dialog cancelled there ends in an error.
+delete window.showOpenFilePicker;
+delete window.showSaveFilePicker;
+
+// A program hands the page back its thread by throwing "unwind" (Qt's event loop does so once
+// its start is done); where that happens in a program resumed from a yield, the throw ends in a
+// promise nobody awaits. It is the runtime's way of returning, not an error.
+addEventListener('unhandledrejection', event => {
+    if (event.reason === 'unwind')
+        event.preventDefault();
+});
+
 translatePage();
 carryQuery();
 if (document.body.dataset.program)

@@ -101,6 +101,16 @@ private:
 
 Clock::time_point lastTurn;
 
+EM_JS(bool, pageLostFocus, (), { return !document.activeElement || document.activeElement == document.body; });
+
+// A press that starts a loop suspends the program before Qt can keep the press from taking the
+// focus away to the page: the window that had it gets it back, or keys would no longer reach it.
+void keepFocus()
+{
+    if (QWindow* window = QGuiApplication::focusWindow(); window && pageLostFocus())
+        window->requestActivate();
+}
+
 // Hands the page a turn of at least the given length. Never nested: a handler run by the page
 // meanwhile cannot reach here, as its input waits.
 void pageTurn(int milliseconds)
@@ -112,6 +122,7 @@ void pageTurn(int milliseconds)
     emscripten_sleep(unsigned(milliseconds));
     input.setSuspended(false);
     lastTurn = Clock::now();
+    keepFocus();
 }
 
 void handleEvents(QEventLoop::ProcessEventsFlags flags)

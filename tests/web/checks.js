@@ -73,10 +73,7 @@ async function lessonKeys(page, title) {
 // Fresnel field with its phasor chain, a scan with a scan nested in it and paused there, the
 // picture as a download, and the close box ending the program.
 async function orvane(browser, url) {
-    // Chromium would offer its file dialogs, which a headless one cancels; without them the picture
-    // comes as a download, as in browsers without them.
-    const page = await h.openPage(browser, url + 'orvane.html?lang=de',
-                                  () => delete window.showOpenFilePicker && delete window.showSaveFilePicker);
+    const page = await h.openPage(browser, url + 'orvane.html?lang=de');
     await h.waitForState(page, 'running');
     let w = await h.waitForWindow(page, menu);
     expect(await h.count(page, menu, {x: w.x + 2, y: w.y + 2, width: 3, height: 3}, [255, 255, 128]) === 9,

@@ -142,9 +142,9 @@ function within(seconds, promise, what) {
 // Pages opened and not yet closed by whoever runs the walks, whether a walk ended well or not.
 const opened = [];
 
-// A page of its own, its errors and console errors collected, the helpers (and `before`, if
-// given) run before the page's own scripts.
-async function openPage(browser, url, before = null) {
+// A page of its own, its errors and console errors collected, the helpers run before the page's
+// own scripts.
+async function openPage(browser, url) {
     const page = await browser.newPage();
     opened.push(page);
     const problems = [];
@@ -157,7 +157,6 @@ async function openPage(browser, url, before = null) {
     page.on('error', (error) => problems.push(`page crashed: ${error.message}`));
     page.problems = problems;
     await page.evaluateOnNewDocument(pageHelpers);
-    if (before) await page.evaluateOnNewDocument(before);
     await page.goto(url, {waitUntil: 'load'});
     return page;
 }
