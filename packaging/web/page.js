@@ -83,6 +83,11 @@ async function startProgram()
         body.dataset.state = state;
     };
 
+    // A press that starts a loop (a scan starts on the right press) suspends the program before
+    // Qt can cancel the press's default, which would move the keyboard focus from the program's
+    // window to the page: the page cancels it itself. The program focuses its windows itself.
+    screen.addEventListener('mousedown', event => event.preventDefault(), true);
+
     // Shown before the start: the program fits its windows to the screen it finds.
     toolbar.hidden = !wantsToolbar();
     for (const button of toolbar.querySelectorAll('button')) {

@@ -101,16 +101,6 @@ private:
 
 Clock::time_point lastTurn;
 
-EM_JS(bool, pageLostFocus, (), { return !document.activeElement || document.activeElement == document.body; });
-
-// A press that starts a loop suspends the program before Qt can keep the press from taking the
-// focus away to the page: the window that had it gets it back, or keys would no longer reach it.
-void keepFocus(const QPointer<QWindow>& hadFocus)
-{
-    if (hadFocus && pageLostFocus())
-        hadFocus->requestActivate();
-}
-
 // Hands the page a turn of at least the given length. Never nested: a handler run by the page
 // meanwhile cannot reach here, as its input waits.
 void pageTurn(int milliseconds)
@@ -118,12 +108,10 @@ void pageTurn(int milliseconds)
     HeldInput& input = HeldInput::instance();
     if (input.suspended())
         return;
-    const QPointer<QWindow> hadFocus = QGuiApplication::focusWindow();
     input.setSuspended(true);
     emscripten_sleep(unsigned(milliseconds));
     input.setSuspended(false);
     lastTurn = Clock::now();
-    keepFocus(hadFocus);
 }
 
 void handleEvents(QEventLoop::ProcessEventsFlags flags)

@@ -106,7 +106,7 @@ async function orvane(browser, url) {
         const from = at(x0, -1400), to = at(x1, 1400);
         return {x: from.x, y: from.y, width: to.x - from.x, height: to.y - from.y};
     };
-    const redIn = (box) => h.count(page, huygens, box, red);
+    const redIn = (box, title = huygens) => h.count(page, title, box, red);
     const line = async (x) => {
         const box = band(x, x);
         return await redIn({...box, x: box.x - 2, width: 5}) / (5 * box.height);
@@ -121,7 +121,7 @@ async function orvane(browser, url) {
     await h.click(page, at(100, 0), 'right', 200); // while the first scan runs
     await h.key(page, w, 'p');
     expect(await stands(page, huygens + paused), 'P holds the scan');
-    expect(await redIn(band(1500, 1600)) === 0 && await redIn(band(20, 80)) > 0,
+    expect(await redIn(band(1500, 1600), huygens + paused) === 0 && await redIn(band(20, 80), huygens + paused) > 0,
            'P held the nested scan at x = 100, which cleared the first scan\'s lines');
     await h.key(page, w, 'p');
     expect(await moves(page, huygens), 'the nested scan goes on after P');
