@@ -3,9 +3,9 @@
 
 #include "windowsystem.h"
 
-#include <QDir>
+#include "bundled_fonts.h"
+
 #include <QFileDialog>
-#include <QFontDatabase>
 
 // A web page as the window system (Qt for WebAssembly): the page is the one screen, and the
 // program's windows lie inside it with Qt's own title bars.
@@ -38,9 +38,7 @@ bool fontsLoaded = false;
 
 void loadBundledFonts()
 {
-    const QDir fonts(QStringLiteral(":/fonts"));
-    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
-        fontsLoaded = QFontDatabase::addApplicationFont(fonts.filePath(file)) >= 0 || fontsLoaded;
+    fontsLoaded = loadFontsFrom(QStringLiteral(":/fonts"));
 }
 
 bool bundledFontsLoaded()

@@ -3,10 +3,10 @@
 
 #include "windowsystem.h"
 
+#include "bundled_fonts.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -93,9 +93,7 @@ bool fontsLoaded = false;
 
 void loadBundledFonts()
 {
-    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
-        fontsLoaded = QFontDatabase::addApplicationFont(fonts.filePath(file)) >= 0 || fontsLoaded;
+    fontsLoaded = loadFontsFrom(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
 }
 
 bool bundledFontsLoaded()
